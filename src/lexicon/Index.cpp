@@ -1,0 +1,86 @@
+#include "lexicon/Index.h"
+
+#include <algorithm>
+
+namespace kunimor {
+
+namespace {
+
+int CompareInts(int32_t a, int32_t b) { return a < b ? -1 : (a > b ? 1 : 0); }
+
+}  // namespace
+
+int Index::Compare(const Record& a, const Record& b) const {
+    for (const KeyField& k : keys) {
+        const int r = k.text ? CompareStrings(a.strings[k.slot], b.strings[k.slot], k.collation)
+                             : CompareInts(a.ints[k.slot], b.ints[k.slot]);
+        if (r != 0) return r;
+    }
+    return 0;
+}
+
+int Index::CompareKey(const Record& r, const std::vector<Value>& key) const {
+    const size_t n = std::min(key.size(), keys.size());
+    for (size_t i = 0; i < n; ++i) {
+        const KeyField& k = keys[i];
+        const int c = k.text ? CompareStrings(r.strings[k.slot], key[i].AsString(), k.collation)
+                             : CompareInts(r.ints[k.slot], key[i].AsInt());
+        if (c != 0) return c;
+    }
+    return 0;
+}
+
+size_t Index::LowerBound(const std::vector<Value>& key) const {
+    auto it = std::partition_point(refs.begin(), refs.end(),
+                                   [&](const Record* r) { return CompareKey(*r, key) < 0; });
+    return static_cast<size_t>(it - refs.begin());
+}
+
+size_t Index::UpperBound(const std::vector<Value>& key) const {
+    auto it = std::partition_point(refs.begin(), refs.end(),
+                                   [&](const Record* r) { return CompareKey(*r, key) <= 0; });
+    return static_cast<size_t>(it - refs.begin());
+}
+
+void Index::Insert(Record* r) {
+    if (IsRecordOrder()) {
+        refs.push_back(r);
+        return;
+    }
+    auto it = std::partition_point(refs.begin(), refs.end(),
+                                   [&](const Record* x) { return Compare(*x, *r) <= 0; });
+    refs.insert(it, r);
+}
+
+long Index::Position(const Record* r) const {
+    if (!IsRecordOrder() && ordered) {
+        auto first = std::partition_point(refs.begin(), refs.end(),
+                                          [&](const Record* x) { return Compare(*x, *r) < 0; });
+        for (auto it = first; it != refs.end() && Compare(**it, *r) == 0; ++it)
+            if (*it == r) return static_cast<long>(it - refs.begin());
+        return -1;
+    }
+    auto it = std::find(refs.begin(), refs.end(), r);
+    return it == refs.end() ? -1 : static_cast<long>(it - refs.begin());
+}
+
+void Index::Remove(const Record* r) {
+    const long pos = Position(r);
+    if (pos >= 0) refs.erase(refs.begin() + pos);
+}
+
+bool Index::IsSorted() const {
+    for (size_t i = 1; i < refs.size(); ++i)
+        if (Compare(*refs[i - 1], *refs[i]) > 0) return false;
+    return true;
+}
+
+void Index::Sort() {
+    if (IsRecordOrder()) return;
+    if (!IsSorted())
+        std::stable_sort(refs.begin(), refs.end(),
+                         [&](const Record* a, const Record* b) { return Compare(*a, *b) < 0; });
+    ordered = true;
+}
+
+}  // namespace kunimor

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "lexicon/Collation.h"
+#include "lexicon/Record.h"
+#include "lexicon/Value.h"
+
+#include <string>
+#include <vector>
+
+namespace kunimor {
+
+struct IndexOptions {
+    bool primary = false;
+    bool unique = false;
+};
+
+struct KeyField {
+    int field = 0;  // position in the table's schema
+    int slot = 0;   // where the record keeps the value
+    bool text = false;
+    Collation collation = Collation::Locale;
+};
+
+// A named ordering of a table's records. An index without key fields is the
+// table's record order (insertion order). Records with equal keys keep the
+// order in which they were added.
+class Index {
+public:
+    std::string name;
+    std::string fieldList;
+    IndexOptions options;
+    bool enabled = true;
+    bool ordered = true;
+    std::vector<KeyField> keys;
+    std::vector<Record*> refs;
+
+    bool IsRecordOrder() const { return keys.empty(); }
+
+    int Compare(const Record& a, const Record& b) const;
+    // Compares the leading key.size() key fields of r with key.
+    int CompareKey(const Record& r, const std::vector<Value>& key) const;
+
+    // First position whose key is not less than key / greater than key.
+    size_t LowerBound(const std::vector<Value>& key) const;
+    size_t UpperBound(const std::vector<Value>& key) const;
+
+    void Insert(Record* r);
+    void Remove(const Record* r);
+    // Position of r in refs, or -1.
+    long Position(const Record* r) const;
+    // Re-sorts refs (kept stable) when they are not in key order.
+    void Sort();
+    bool IsSorted() const;
+};
+
+}  // namespace kunimor
