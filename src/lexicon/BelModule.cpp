@@ -171,25 +171,24 @@ void TBelModule::FindSpecialWord(int lang, const std::string& stem, int kind, co
                                  bool isProtected) {
     Table& words = WordsTable(lang);
     Table& etalons = EtalonTable(lang);
-    const int fNo = words.FieldIndex("No"), fOsnova = words.FieldIndex("Osnova"),
-              fEtalonNo = words.FieldIndex("EtalonNo");
     int32_t found = 0;
     if (kind == kKindUnchangeable) {
-        if (words.Locate("Osnova;EtalonNo", {Value(stem), Value(int32_t{-1})})) found = words.GetInt(fNo);
+        if (words.Locate("Osnova;EtalonNo", {Value(stem), Value(int32_t{-1})})) found = words.GetInt(WordsField::No);
     } else if (words.Locate("Osnova", {Value(stem)})) {
-        const int fKind = etalons.FieldIndex("Kind"), fForms = etalons.FieldIndex("Forms");
-        for (; !words.Eof() && words.GetString(fOsnova) == stem; words.Next()) {
-            if (!etalons.Locate("No", {Value(words.GetInt(fEtalonNo))}) || etalons.GetInt(fKind) != kind) continue;
+        for (; !words.Eof() && words.GetString(WordsField::Osnova) == stem; words.Next()) {
+            if (!etalons.Locate("No", {Value(words.GetInt(WordsField::EtalonNo))}) ||
+                etalons.GetInt(EtalonField::Kind) != kind)
+                continue;
             bool alt = false;
             int formNo = 1;
             std::string first;
             try {
-                first = BuildFirstForm(lang, stem, etalons.GetString(fForms), 30, alt, formNo);
+                first = BuildFirstForm(lang, stem, etalons.GetString(EtalonField::Forms), 30, alt, formNo);
             } catch (const Error&) {
                 continue;  // a paradigm that cannot build this stem is not the one sought
             }
             if (first == lemma) {
-                found = words.GetInt(fNo);
+                found = words.GetInt(WordsField::No);
                 break;
             }
         }
@@ -202,14 +201,12 @@ void TBelModule::FindSpecialWord(int lang, const std::string& stem, int kind, co
 void TBelModule::FindSpecialEtalon(int lang) {
     Table& etalons = EtalonTable(lang);
     const std::string wanted = SpecialEtalonForms();
-    const int fKind = etalons.FieldIndex("Kind"), fForms = etalons.FieldIndex("Forms"),
-              fNo = etalons.FieldIndex("No");
     int found = -1;
     etalons.SetIndexFieldNames("Kind");
     if (etalons.Locate("Kind", {Value(int32_t{kKindAdjective})}))
-        for (; !etalons.Eof() && etalons.GetInt(fKind) == kKindAdjective; etalons.Next())
-            if (etalons.GetString(fForms) == wanted) {
-                found = etalons.GetInt(fNo);
+        for (; !etalons.Eof() && etalons.GetInt(EtalonField::Kind) == kKindAdjective; etalons.Next())
+            if (etalons.GetString(EtalonField::Forms) == wanted) {
+                found = etalons.GetInt(EtalonField::No);
                 break;
             }
     etalons.SetIndexName("NoInd");
@@ -246,21 +243,21 @@ void TBelModule::LoadEtalon(int lang, int16_t etalonNo) {
     }
     Table& t = EtalonTable(lang);
     if (etalonNo > 0 && !t.Locate("No", {Value(int32_t{etalonNo})})) DeadLink(etalonNo, t);
-    CurEtalon.No = static_cast<int16_t>(t.GetInt(t.FieldIndex("No")));
-    CurEtalon.Osnova = t.GetString(t.FieldIndex("Osnova"));
-    CurEtalon.Kind = static_cast<uint8_t>(t.GetInt(t.FieldIndex("Kind")));
-    CurEtalon.Forms = t.GetString(t.FieldIndex("Forms"));
-    CurEtalon.RodChislo = static_cast<uint8_t>(t.GetInt(t.FieldIndex("RodChislo")));
-    CurEtalon.Modif = t.GetBool(t.FieldIndex("Modif"));
+    CurEtalon.No = static_cast<int16_t>(t.GetInt(EtalonField::No));
+    CurEtalon.Osnova = t.GetString(EtalonField::Osnova);
+    CurEtalon.Kind = static_cast<uint8_t>(t.GetInt(EtalonField::Kind));
+    CurEtalon.Forms = t.GetString(EtalonField::Forms);
+    CurEtalon.RodChislo = static_cast<uint8_t>(t.GetInt(EtalonField::RodChislo));
+    CurEtalon.Modif = t.GetBool(EtalonField::Modif);
 }
 
 void TBelModule::LoadWord(int lang, int32_t wordNo) {
     Table& t = WordsTable(lang);
     if (wordNo > 0 && !t.Locate("No", {Value(wordNo)})) DeadLink(wordNo, t);
-    CurWord.EtalonNo = static_cast<int16_t>(t.GetInt(t.FieldIndex("EtalonNo")));
-    CurWord.Tag = static_cast<int16_t>(t.GetInt(t.FieldIndex("Tag")));
-    CurWord.Osnova = t.GetString(t.FieldIndex("Osnova"));
-    CurWord.Modif = t.GetBool(t.FieldIndex("Modif"));
+    CurWord.EtalonNo = static_cast<int16_t>(t.GetInt(WordsField::EtalonNo));
+    CurWord.Tag = static_cast<int16_t>(t.GetInt(WordsField::Tag));
+    CurWord.Osnova = t.GetString(WordsField::Osnova);
+    CurWord.Modif = t.GetBool(WordsField::Modif);
     if (CurWord.EtalonNo == 0) {
         // Paradigm 0 is a real paradigm here, not "the current record".
         Table& e = EtalonTable(lang);
@@ -270,25 +267,24 @@ void TBelModule::LoadWord(int lang, int32_t wordNo) {
 }
 
 void TBelModule::FillCollocFromCurrent(const Table& t) {
+    using namespace CollocField;
     CurColloc = TCollocRec{};
-    const int kind = t.GetInt(t.FieldIndex("Kind"));
+    const int kind = t.GetInt(Kind);
     CurColloc.Kind = static_cast<uint8_t>(kind == 0 ? kKindUnchangeable : kind);
-    CurColloc.MainPar = static_cast<int8_t>(t.GetInt(t.FieldIndex("MainPar")));
-    CurColloc.Tag = static_cast<int16_t>(t.GetInt(t.FieldIndex("Tag")));
+    CurColloc.MainPar = static_cast<int8_t>(t.GetInt(MainPar));
+    CurColloc.Tag = static_cast<int16_t>(t.GetInt(Tag));
     for (int k = 1; k <= kCollocSlots; ++k) {
-        const std::string n = std::to_string(k);
-        const int fNo = t.FieldIndex("No" + n);
-        if (t.IsNull(fNo) || t.GetInt(fNo) < 1) break;
+        if (t.IsNull(SlotNo(k)) || t.GetInt(SlotNo(k)) < 1) break;
         TCollocWord& w = CurColloc.Words[k - 1];
-        w.No = t.GetInt(fNo);
+        w.No = t.GetInt(SlotNo(k));
         w.Found = 0;
-        w.Frm = static_cast<uint8_t>(t.GetInt(t.FieldIndex("Frm" + n)));
-        w.Alt = t.GetBool(t.FieldIndex("Alt" + n));
-        const std::string& delim = t.GetString(t.FieldIndex("Delim" + n));
+        w.Frm = static_cast<uint8_t>(t.GetInt(SlotFrm(k)));
+        w.Alt = t.GetBool(SlotAlt(k));
+        const std::string& delim = t.GetString(SlotDelim(k));
         w.Delim = delim.empty() ? ' ' : delim[0];
         ++CurColloc.Count;
     }
-    CurColloc.Modif = t.GetBool(t.FieldIndex("Modif"));
+    CurColloc.Modif = t.GetBool(CollocField::Modif);
 }
 
 void TBelModule::LoadColloc(int lang, int32_t collocNo) {
@@ -313,18 +309,18 @@ int TBelModule::LoadEntry(int lang, int32_t no) {
 void TBelModule::LoadAbbr(int32_t no) {
     Table& t = tblAbbr();
     if (no > 0 && !t.Locate("No", {Value(no)})) DeadLink(no, t);
-    CurAbbr.Bel = t.GetString(t.FieldIndex("Bel"));
-    CurAbbr.Rus = t.GetString(t.FieldIndex("Rus"));
-    CurAbbr.Modif = t.GetBool(t.FieldIndex("Modif"));
+    CurAbbr.Bel = t.GetString(AbbrField::Bel);
+    CurAbbr.Rus = t.GetString(AbbrField::Rus);
+    CurAbbr.Modif = t.GetBool(AbbrField::Modif);
 }
 
 void TBelModule::LoadGlossary(int32_t no) {
     Table& t = tblGlossary();
     if (no > 0 && !t.Locate("No", {Value(no)})) DeadLink(no, t);
-    CurGlossary.Lang = static_cast<uint8_t>(t.GetInt(t.FieldIndex("Lang")));
-    CurGlossary.Title = t.GetString(t.FieldIndex("Title"));
-    CurGlossary.Text = t.GetString(t.FieldIndex("Text"));
-    CurGlossary.Modif = t.GetBool(t.FieldIndex("Modif"));
+    CurGlossary.Lang = static_cast<uint8_t>(t.GetInt(GlossaryField::Lang));
+    CurGlossary.Title = t.GetString(GlossaryField::Title);
+    CurGlossary.Text = t.GetString(GlossaryField::Text);
+    CurGlossary.Modif = t.GetBool(GlossaryField::Modif);
 }
 
 // ---------------------------------------------------------------- queries
@@ -342,15 +338,12 @@ int16_t TBelModule::SpecialEtalonNo(int lang) const { return specialEtalon_[lang
 
 int32_t TBelModule::ForEachCollocOfWord(int lang, int32_t wordNo, const std::function<void(int32_t)>& proc) {
     Table& t = CollocTable(lang);
-    const int fNo = t.FieldIndex("No");
-    int slots[kCollocSlots];
-    for (int k = 0; k < kCollocSlots; ++k) slots[k] = t.FieldIndex("No" + std::to_string(k + 1));
     int32_t last = 0;
     for (t.First(); !t.Eof(); t.Next())
-        for (int slot : slots)
-            if (t.GetInt(slot) == wordNo) {
-                if (!proc) return t.GetInt(fNo);
-                last = t.GetInt(fNo);
+        for (int k = 1; k <= kCollocSlots; ++k)
+            if (t.GetInt(CollocField::SlotNo(k)) == wordNo) {
+                if (!proc) return t.GetInt(CollocField::No);
+                last = t.GetInt(CollocField::No);
                 proc(last);
             }
     return last;
@@ -367,12 +360,12 @@ int32_t TBelModule::NextCollocByFirstWords(int lang, int32_t no1, TCollocRec& re
     } else {
         t.Next();
     }
-    if (t.Eof() || !t.HasRecord() || t.GetInt(t.FieldIndex("No1")) != pair[0] ||
-        t.GetInt(t.FieldIndex("No2")) != pair[1])
+    if (t.Eof() || !t.HasRecord() || t.GetInt(CollocField::SlotNo(1)) != pair[0] ||
+        t.GetInt(CollocField::SlotNo(2)) != pair[1])
         return 0;
     FillCollocFromCurrent(t);
     rec = CurColloc;
-    return t.GetInt(t.FieldIndex("No"));
+    return t.GetInt(CollocField::No);
 }
 
 int32_t TBelModule::NextAbbr(int lang, const std::string& prefix, std::string& translation, std::string& abbr) {
@@ -386,18 +379,18 @@ int32_t TBelModule::NextAbbr(int lang, const std::string& prefix, std::string& t
         t.Next();
     }
     if (t.Eof() || !t.HasRecord()) return 0;
-    const std::string& own = t.GetString(t.FieldIndex(bel ? "Bel" : "Rus"));
+    const std::string& own = t.GetString(bel ? AbbrField::Bel : AbbrField::Rus);
     if (!own.starts_with(abbrPrefix_)) return 0;
     abbr = own;
-    translation = t.GetString(t.FieldIndex(bel ? "Rus" : "Bel"));
-    return t.GetInt(t.FieldIndex("No"));
+    translation = t.GetString(bel ? AbbrField::Rus : AbbrField::Bel);
+    return t.GetInt(AbbrField::No);
 }
 
 int32_t TBelModule::FindGlossary(int lang, const std::string& title) {
     Table& t = tblGlossary();
     if (!t.Locate("Lang;Title", {Value(int32_t{lang}), Value(LowerCaseCyr(title))})) return -1;
     LoadGlossary(0);
-    return t.GetInt(t.FieldIndex("No"));
+    return t.GetInt(GlossaryField::No);
 }
 
 void TBelModule::ReportMessage(const std::string& text) const {

@@ -105,7 +105,7 @@ private:
     std::vector<std::unique_ptr<Table>> tables_;
     std::map<std::tuple<int, std::string, std::string>, int32_t> specialWords_;
     int16_t specialEtalon_[2] = {-1, -1};
-    int32_t nextPair_[2] = {0, 0};
+    int32_t nextPair_[2][2] = {{0, 0}, {0, 0}};  // per language: the pair being enumerated
     std::string abbrPrefix_;
 };
 

@@ -43,14 +43,15 @@ constexpr IndexOptions kUnique{false, true};
 std::vector<FieldDef> CollocFields() {
     std::vector<FieldDef> f = {Integer("No", 3), Smallint("Kind", 1), Smallint("MainPar", 1), Smallint("Tag", 2)};
     for (int k = 1; k <= kCollocSlots; ++k) {
-        const std::string n = std::to_string(k);
-        f.push_back(Integer(("No" + n).c_str(), 3));
-        f.push_back(Smallint(("Frm" + n).c_str(), 1));
-        f.push_back(Boolean(("Alt" + n).c_str()));
-        f.push_back(String("Delim" + n, 1));
+        const char n = static_cast<char>('0' + k);
+        f.push_back(Integer((std::string("No") + n).c_str(), 3));
+        f.push_back(Smallint((std::string("Frm") + n).c_str(), 1));
+        f.push_back(Boolean((std::string("Alt") + n).c_str()));
+        f.push_back(String(std::string("Delim") + n, 1));
     }
     f.push_back(Boolean("Modif"));
-    for (int k = 1; k <= kCollocSlots; ++k) f.push_back(Calculated(String("Word" + std::to_string(k), 255)));
+    for (int k = 1; k <= kCollocSlots; ++k)
+        f.push_back(Calculated(String(std::string("Word") + static_cast<char>('0' + k), 255)));
     return f;
 }
 

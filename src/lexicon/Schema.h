@@ -33,6 +33,24 @@ struct TableSpec {
 constexpr const char* kDictionaryExtension = ".kmr";
 constexpr int kCollocSlots = 5;
 
+// Field positions, so that hot paths need no lookups by name.
+namespace WFormsField { enum : int { Lang, Kind, No, Alt, Info, Quest }; }
+namespace EtalonField { enum : int { No, Osnova, Kind, Forms, RodChislo, Modif }; }
+namespace TransField { enum : int { RusNo, BelNo, Tag }; }
+namespace WordsField { enum : int { No, Osnova, EtalonNo, Tag, Modif, Lemma }; }
+namespace StemField { enum : int { Stem, WordNo }; }
+namespace CollocField {
+enum : int { No, Kind, MainPar, Tag, Modif = 4 + 4 * kCollocSlots, Word1 };
+// The four fields of word slot k (1-based).
+constexpr int SlotNo(int k) { return 4 + 4 * (k - 1); }
+constexpr int SlotFrm(int k) { return SlotNo(k) + 1; }
+constexpr int SlotAlt(int k) { return SlotNo(k) + 2; }
+constexpr int SlotDelim(int k) { return SlotNo(k) + 3; }
+}  // namespace CollocField
+namespace AbbrField { enum : int { No, Bel, Rus, Modif }; }
+namespace GlossaryField { enum : int { No, Lang, Title, Text, Modif }; }
+namespace ThemeField { enum : int { No, Group, RusAbbr, Rus, BelAbbr, Bel, Selected }; }
+
 // In load order; TableSpecs()[static_cast<int>(id)] is the table id.
 const std::vector<TableSpec>& TableSpecs();
 const TableSpec& SpecOf(TableId id);

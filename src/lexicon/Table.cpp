@@ -567,7 +567,7 @@ std::vector<Record*> Table::MatchingRecords(const std::vector<KeyField>& keys, c
         }
         return {first};
     }
-    if (!found.empty()) found.resize(1);
+    if (found.size() > 1) found.erase(found.begin() + 1, found.end());
     return found;
 }
 
