@@ -172,7 +172,7 @@ void TBelModule::FindSpecialWord(int lang, const std::string& stem, int kind, co
     Table& words = WordsTable(lang);
     Table& etalons = EtalonTable(lang);
     int32_t found = 0;
-    if (kind == kKindUnchangeable) {
+    if (kind == kUnchangeable) {
         if (words.Locate("Osnova;EtalonNo", {Value(stem), Value(int32_t{-1})})) found = words.GetInt(WordsField::No);
     } else if (words.Locate("Osnova", {Value(stem)})) {
         for (; !words.Eof() && words.GetString(WordsField::Osnova) == stem; words.Next()) {
@@ -203,8 +203,8 @@ void TBelModule::FindSpecialEtalon(int lang) {
     const std::string wanted = SpecialEtalonForms();
     int found = -1;
     etalons.SetIndexFieldNames("Kind");
-    if (etalons.Locate("Kind", {Value(int32_t{kKindAdjective})}))
-        for (; !etalons.Eof() && etalons.GetInt(EtalonField::Kind) == kKindAdjective; etalons.Next())
+    if (etalons.Locate("Kind", {Value(int32_t{kAdjective})}))
+        for (; !etalons.Eof() && etalons.GetInt(EtalonField::Kind) == kAdjective; etalons.Next())
             if (etalons.GetString(EtalonField::Forms) == wanted) {
                 found = etalons.GetInt(EtalonField::No);
                 break;
@@ -237,7 +237,7 @@ void TBelModule::DeadLink(int32_t no, const Table& t) const {
 void TBelModule::LoadEtalon(int lang, int16_t etalonNo) {
     if (etalonNo < 0) {
         CurEtalon = TEtalonRec{};
-        CurEtalon.Kind = kKindUnchangeable;
+        CurEtalon.Kind = kUnchangeable;
         CurEtalon.Forms = "@";
         return;
     }
@@ -270,7 +270,7 @@ void TBelModule::FillCollocFromCurrent(const Table& t) {
     using namespace CollocField;
     CurColloc = TCollocRec{};
     const int kind = t.GetInt(Kind);
-    CurColloc.Kind = static_cast<uint8_t>(kind == 0 ? kKindUnchangeable : kind);
+    CurColloc.Kind = static_cast<uint8_t>(kind == 0 ? kUnchangeable : kind);
     CurColloc.MainPar = static_cast<int8_t>(t.GetInt(MainPar));
     CurColloc.Tag = static_cast<int16_t>(t.GetInt(Tag));
     for (int k = 1; k <= kCollocSlots; ++k) {

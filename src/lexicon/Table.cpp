@@ -96,16 +96,19 @@ void Table::Land(long pos) {
 }
 
 void Table::First() {
+    CheckBrowseMode();
     Land(Scan(0, 1));
     bof_ = true;
 }
 
 void Table::Last() {
+    CheckBrowseMode();
     Land(Scan(static_cast<long>(View().size()) - 1, -1));
     eof_ = true;
 }
 
 void Table::Next() {
+    CheckBrowseMode();
     if (!current_) { eof_ = true; return; }
     const long p = Scan(pos_ + 1, 1);
     if (p < 0) { eof_ = true; return; }
@@ -115,6 +118,7 @@ void Table::Next() {
 }
 
 void Table::Prior() {
+    CheckBrowseMode();
     if (!current_) { bof_ = true; return; }
     const long p = Scan(pos_ - 1, -1);
     if (p < 0) { bof_ = true; return; }
@@ -139,10 +143,13 @@ int Table::MoveBy(int distance) {
 Bookmark Table::GetBookmark() const { return current_ ? Bookmark{current_, current_->id} : Bookmark{}; }
 
 bool Table::GotoBookmark(const Bookmark& b) {
+    CheckBrowseMode();
     if (!b.record) return false;
-    const auto& v = View();
+    // The record may be gone: find it by address before anything reads it.
+    const auto& all = RecordOrder();
+    if (std::find(all.begin(), all.end(), b.record) == all.end() || b.record->id != b.id) return false;
     const long p = indexes_[currentIndex_]->Position(b.record);
-    if (p < 0 || v[p]->id != b.id) return false;
+    if (p < 0) return false;
     Land(p);
     return true;
 }
@@ -258,12 +265,17 @@ void Table::Edit() {
     RequireRecord();
     if (state_ != State::Browse) return;
     buffer_ = std::make_unique<Record>(*current_);
+    editing_ = current_;
     state_ = State::Edit;
+}
+
+void Table::CheckBrowseMode() {
+    if (state_ != State::Browse) Post();
 }
 
 void Table::Insert() {
     RequireActive();
-    if (state_ != State::Browse) throw Error(name_ + ": Dataset is already in edit or insert mode");
+    CheckBrowseMode();
     buffer_ = NewRecord();
     state_ = State::Insert;
 }
@@ -282,15 +294,18 @@ void Table::Post() {
     if (state_ == State::Browse) return;
     Record* posted;
     if (state_ == State::Edit) {
-        Record* r = const_cast<Record*>(current_);
+        Record* r = editing_;
         CheckUniqueFor(*buffer_, r);
+        // Only indexes whose key changed move the record; elsewhere it keeps
+        // its place among equal keys.
+        std::vector<Index*> moved;
         for (size_t i = 1; i < indexes_.size(); ++i)
-            if (indexes_[i]->enabled) indexes_[i]->Remove(r);
+            if (indexes_[i]->enabled && indexes_[i]->Compare(*r, *buffer_) != 0) moved.push_back(indexes_[i].get());
+        for (Index* idx : moved) idx->Remove(r);
         const uint32_t id = r->id;
         *r = std::move(*buffer_);
         r->id = id;
-        for (size_t i = 1; i < indexes_.size(); ++i)
-            if (indexes_[i]->enabled) indexes_[i]->Insert(r);
+        for (Index* idx : moved) idx->Insert(r);
         posted = r;
     } else {
         CheckUniqueFor(*buffer_, nullptr);
@@ -300,6 +315,7 @@ void Table::Post() {
             if (idx->enabled) idx->Insert(posted);
     }
     buffer_.reset();
+    editing_ = nullptr;
     state_ = State::Browse;
     modified_ = true;
     Land(indexes_[currentIndex_]->Position(posted));
@@ -307,13 +323,14 @@ void Table::Post() {
 
 void Table::Cancel() {
     buffer_.reset();
+    editing_ = nullptr;
     state_ = State::Browse;
 }
 
 void Table::Delete() {
     RequireRecord();
     Cancel();
-    Record* r = const_cast<Record*>(current_);
+    Record* r = current_;
     const long pos = pos_;
     for (auto& idx : indexes_)
         if (idx->enabled) idx->Remove(r);
@@ -383,6 +400,7 @@ int Table::FindIndex(std::string_view name) const {
 void Table::SetIndexName(std::string_view name) {
     const int i = FindIndex(name);
     if (i < 0) throw Error(name_ + ": Index '" + std::string(name) + "' not found");
+    CheckBrowseMode();
     if (!indexes_[i]->enabled) EnableIndex(i, true);
     if (i == currentIndex_) return;
     currentIndex_ = i;
@@ -457,6 +475,7 @@ void Table::AppendUnindexed(std::unique_ptr<Record> r) {
 
 bool Table::FindKey(const std::vector<Value>& key) {
     RequireActive();
+    CheckBrowseMode();
     const Index& idx = CurrentIndex();
     if (idx.IsRecordOrder()) throw Error(name_ + ": No index currently active");
     const auto& v = idx.refs;
@@ -470,6 +489,7 @@ bool Table::FindKey(const std::vector<Value>& key) {
 
 void Table::FindNearest(const std::vector<Value>& key) {
     RequireActive();
+    CheckBrowseMode();
     const Index& idx = CurrentIndex();
     if (idx.IsRecordOrder()) throw Error(name_ + ": No index currently active");
     const long p = Scan(static_cast<long>(idx.LowerBound(key)), 1);
@@ -546,8 +566,10 @@ std::vector<Record*> Table::MatchingRecords(const std::vector<KeyField>& keys, c
         if (!partialInRun) return idx.CompareKey(r, prefix) == 0;
         std::vector<Value> lead(prefix.begin(), prefix.end() - 1);
         if (idx.CompareKey(r, lead) != 0) return false;
+        // The range follows the index's collation; matches() then applies the search's own case rule.
         const std::string& s = r.strings[keys.back().slot];
-        return options.caseInsensitive ? NoCaseStartsWith(s, texts.back()) : s.starts_with(texts.back());
+        return idx.keys[bestRun - 1].collation == Collation::DictionaryNoCase ? NoCaseStartsWith(s, texts.back())
+                                                                              : s.starts_with(texts.back());
     };
     for (size_t p = idx.LowerBound(prefix); p < idx.refs.size() && inRange(*idx.refs[p]); ++p)
         if (matches(*idx.refs[p])) {
@@ -573,6 +595,7 @@ std::vector<Record*> Table::MatchingRecords(const std::vector<KeyField>& keys, c
 
 bool Table::Locate(std::string_view fields, const std::vector<Value>& values, LocateOptions options) {
     RequireActive();
+    CheckBrowseMode();
     const auto found = MatchingRecords(ParseFieldList(fields), values, options);
     if (found.empty() || !found[0]) return false;
     const long p = CurrentIndex().Position(found[0]);
@@ -593,12 +616,13 @@ Value Table::Lookup(std::string_view keyFields, const std::vector<Value>& values
 
 void Table::SetFilterText(std::string_view expression) {
     if (expression.empty()) filterExpr_.reset();
-    else filterExpr_.emplace(expression, fields_);
+    else filterExpr_ = FilterExpression(expression, fields_);  // parsed first: a bad one keeps the old filter
     filterText_ = std::string(expression);
     if (filtered_) First();
 }
 
 void Table::SetFiltered(bool on) {
+    CheckBrowseMode();
     filtered_ = on;
     Refresh();
 }

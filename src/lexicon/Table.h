@@ -149,6 +149,7 @@ private:
     void Fetch();  // current_ := View()[pos_], recalculating when asked
     void Land(long pos);
     long Scan(long from, int step) const;  // next accepted position, or -1
+    void CheckBrowseMode();  // posts a pending edit before the cursor moves
     void RequireActive() const;
     void RequireRecord() const;
     Record& Buffer();
@@ -166,7 +167,7 @@ private:
     std::vector<std::unique_ptr<Index>> indexes_;
     int currentIndex_ = 0;
     long pos_ = -1;
-    const Record* current_ = nullptr;
+    Record* current_ = nullptr;
     bool eof_ = true, bof_ = true;
     bool active_ = false;
     bool modified_ = false;
@@ -175,6 +176,7 @@ private:
 
     State state_ = State::Browse;
     std::unique_ptr<Record> buffer_;
+    Record* editing_ = nullptr;  // the record an Edit changes
 
     std::string filterText_;
     std::optional<FilterExpression> filterExpr_;

@@ -19,17 +19,17 @@ WordTagFields DecodeWordTag(int kind, int16_t tag) {
     f.firstWord = t & 1;
     f.theme = static_cast<uint8_t>(t >> 8);
     switch (kind) {
-    case kKindNoun:
+    case kNoun:
         f.a = (t >> 1) & 3;
         f.b = (t >> 3) & 1;
         f.c = (t >> 4) & 1;
         break;
-    case kKindPerfectiveVerb:
-    case kKindImperfectiveVerb:
+    case kPerfectiveVerb:
+    case kImperfectiveVerb:
         f.a = (t >> 1) & 7;
         f.b = (t >> 4) & 7;
         break;
-    case kKindUnchangeable:
+    case kUnchangeable:
         f.a = (t >> 1) & 0x7F;
         break;
     default:
@@ -41,14 +41,14 @@ WordTagFields DecodeWordTag(int kind, int16_t tag) {
 int16_t EncodeWordTag(int kind, const WordTagFields& f) {
     unsigned t = (f.firstWord ? 1u : 0u) | unsigned{f.theme} << 8;
     switch (kind) {
-    case kKindNoun:
+    case kNoun:
         t |= (f.a & 3u) << 1 | (f.b ? 1u : 0u) << 3 | (f.c ? 1u : 0u) << 4;
         break;
-    case kKindPerfectiveVerb:
-    case kKindImperfectiveVerb:
+    case kPerfectiveVerb:
+    case kImperfectiveVerb:
         t |= (f.a & 7u) << 1 | (f.b & 7u) << 4;
         break;
-    case kKindUnchangeable:
+    case kUnchangeable:
         t |= (f.a & 0x7Fu) << 1;
         break;
     default:
@@ -58,26 +58,26 @@ int16_t EncodeWordTag(int kind, const WordTagFields& f) {
 }
 
 int NounGender(int rodChislo, int16_t tag) {
-    const int override = DecodeWordTag(kKindNoun, tag).a;
+    const int override = DecodeWordTag(kNoun, tag).a;
     return override != 0 ? override : rodChislo;
 }
 
 int LinkPriority(int16_t tag, int targetLang) {
-    return targetLang == kLangBelarusian ? (Bits(tag) >> 2) & 3 : Bits(tag) & 3;
+    return targetLang == kBelarusian ? (Bits(tag) >> 2) & 3 : Bits(tag) & 3;
 }
 
 void SetLinkPriority(int16_t& tag, int targetLang, int priority) {
-    const unsigned shift = targetLang == kLangBelarusian ? 2 : 0;
+    const unsigned shift = targetLang == kBelarusian ? 2 : 0;
     tag = FromBits((Bits(tag) & ~(3u << shift)) | (static_cast<unsigned>(priority) & 3u) << shift);
 }
 
 int LinkFlags(int16_t tag, int targetLang) {
     const int flags = (Bits(tag) >> 4) & 15;
-    return targetLang == kLangBelarusian ? SwapFlags4And8(flags) : flags;
+    return targetLang == kBelarusian ? SwapFlags4And8(flags) : flags;
 }
 
 void SetLinkFlags(int16_t& tag, int targetLang, int flags) {
-    if (targetLang == kLangBelarusian) flags = SwapFlags4And8(flags);
+    if (targetLang == kBelarusian) flags = SwapFlags4And8(flags);
     tag = FromBits((Bits(tag) & 0x0Fu) | (static_cast<unsigned>(flags) & 15u) << 4);
 }
 

@@ -1,18 +1,11 @@
 #pragma once
 
+#include "lexicon/Language.h"
+#include "lexicon/WordKind.h"
+
 #include <cstdint>
 
 namespace kunimor {
-
-// Word kinds (Kind of paradigms, collocations and form descriptions).
-enum WordKind : uint8_t {
-    kKindUndefined = 0,
-    kKindNoun = 1,
-    kKindAdjective = 2,  // also participles and adverbs
-    kKindPerfectiveVerb = 3,
-    kKindImperfectiveVerb = 4,
-    kKindUnchangeable = 5,  // reserved or function word
-};
 
 // Gender/number (RodChislo of a paradigm, gender override of a noun).
 enum RodChislo : uint8_t {
@@ -22,9 +15,6 @@ enum RodChislo : uint8_t {
     kRodNeuter = 3,
     kRodPlural = 4,
 };
-
-constexpr uint8_t kLangRussian = 0;
-constexpr uint8_t kLangBelarusian = 1;
 
 // Number spaces shared by links and operations.
 constexpr int32_t kFirstCollocNo = 5000000;
