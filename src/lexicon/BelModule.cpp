@@ -3,9 +3,9 @@
 #include "lexicon/Direction.h"
 #include "lexicon/Error.h"
 #include "lexicon/KunimorStreamFormat.h"
+#include "lexicon/PathText.h"
 #include "lexicon/TagCodes.h"
 #include "morphology/FormSynthesis.h"
-#include "textservices/Cp1251.h"
 #include "textservices/Cp1251Literal.h"
 #include "textservices/FormatText.h"
 #include "textservices/LetterCase.h"
@@ -81,12 +81,6 @@ std::string SpecialEtalonForms() {
     return forms;
 }
 
-// File names go into Windows-1251 messages; a name that does not convert stays as it is.
-std::string PathForMessage(const std::string& path) {
-    std::string out;
-    return Utf8ToCp1251(path, out) ? out : path;
-}
-
 }  // namespace
 
 TBelModule::TBelModule() {
@@ -103,14 +97,14 @@ TBelModule::~TBelModule() = default;
 void TBelModule::LoadTable(Table& t, const TableSpec& spec, const std::string& dataDir) {
     IndexManager.Remember(t);
     const std::string file = dataDir + spec.baseName + kDictionaryExtension;
-    if (!std::filesystem::exists(file)) throw Error(FormatText(kMissingFileText, {PathForMessage(file)}));
+    if (!std::filesystem::exists(file)) throw Error(FormatText(kMissingFileText, {PathText(file)}));
     try {
         KunimorStreamFormat format;
         t.LoadFromFile(file, format);
     } catch (const std::exception& e) {
         t.onProgress = nullptr;
         ReportMessage(e.what());  // the technical detail, for whoever repairs the file
-        throw Error(FormatText(kCorruptFileText, {PathForMessage(file)}));
+        throw Error(FormatText(kCorruptFileText, {PathText(file)}));
     }
     t.onProgress = nullptr;
 }

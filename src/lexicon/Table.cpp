@@ -612,6 +612,18 @@ Value Table::Lookup(std::string_view keyFields, const std::vector<Value>& values
     return FieldValue(*found[0], result);
 }
 
+Value Table::IndexLookup(std::string_view index, const std::vector<Value>& key, std::string_view resultField) const {
+    RequireActive();
+    const int i = FindIndex(index);
+    if (i < 0) throw Error(name_ + ": Index '" + std::string(index) + "' not found");
+    const Index& idx = *indexes_[i];
+    if (idx.IsRecordOrder() || !idx.enabled) throw Error(name_ + ": Index '" + idx.name + "' cannot be searched");
+    const int result = FieldIndex(resultField);
+    for (size_t p = idx.LowerBound(key); p < idx.refs.size() && idx.CompareKey(*idx.refs[p], key) == 0; ++p)
+        if (Accepts(*idx.refs[p])) return FieldValue(*idx.refs[p], result);
+    return {};
+}
+
 // ---------------------------------------------------------------- filtering
 
 void Table::SetFilterText(std::string_view expression) {

@@ -114,6 +114,8 @@ public:
     void FindNearest(const std::vector<Value>& key);
     bool Locate(std::string_view fields, const std::vector<Value>& values, LocateOptions options = {});
     Value Lookup(std::string_view keyFields, const std::vector<Value>& values, std::string_view resultField) const;
+    // The first record of the named index whose leading key fields equal key.
+    Value IndexLookup(std::string_view index, const std::vector<Value>& key, std::string_view resultField) const;
 
     // --- filtering
     void SetFilterText(std::string_view expression);

@@ -234,6 +234,8 @@ TEST_F(TableLocate, LookupReturnsAFieldWithoutMovingTheCursor) {
     EXPECT_EQ(No(), 9);
     t->SetIndexName("NoInd");
     EXPECT_EQ(t->Lookup("Osnova", {W("рук")}, "No"), Value(2));
+    EXPECT_EQ(t->IndexLookup("OsnovaInd", {W("рук")}, "No"), Value(5));
+    EXPECT_TRUE(t->IndexLookup("OsnovaInd", {W("ру")}, "No").IsNull());
     EXPECT_EQ(No(), 9);
 }
 
