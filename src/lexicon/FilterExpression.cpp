@@ -2,6 +2,7 @@
 
 #include "lexicon/Collation.h"
 #include "lexicon/Error.h"
+#include "lexicon/FieldName.h"
 #include "lexicon/Value.h"
 
 #include <cctype>
@@ -21,14 +22,6 @@ struct FilterExpression::Node {
 };
 
 namespace {
-
-bool SameName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
 
 class Parser {
 public:
@@ -55,7 +48,7 @@ private:
 
     bool Keyword(std::string_view word) {
         SkipSpace();
-        if (p_ + word.size() > s_.size() || !SameName(s_.substr(p_, word.size()), word)) return false;
+        if (p_ + word.size() > s_.size() || !SameFieldName(s_.substr(p_, word.size()), word)) return false;
         const size_t end = p_ + word.size();
         if (end < s_.size() && (std::isalnum(static_cast<unsigned char>(s_[end])) || s_[end] == '_')) return false;
         p_ = end;
@@ -104,7 +97,7 @@ private:
         const std::string_view name = s_.substr(start, p_ - start);
         const FieldDef* field = nullptr;
         for (const FieldDef& f : fields_)
-            if (SameName(f.name, name)) field = &f;
+            if (SameFieldName(f.name, name)) field = &f;
         if (!field) Fail("unknown field " + std::string(name));
 
         auto n = std::make_unique<FilterExpression::Node>();

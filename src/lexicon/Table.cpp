@@ -1,6 +1,7 @@
 #include "lexicon/Table.h"
 
 #include "lexicon/Error.h"
+#include "lexicon/FieldName.h"
 
 #include <algorithm>
 #include <cctype>
@@ -8,14 +9,6 @@
 namespace kunimor {
 
 namespace {
-
-bool SameName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
 
 bool SameKeys(const std::vector<KeyField>& a, const std::vector<KeyField>& b) {
     if (a.size() != b.size()) return false;
@@ -58,7 +51,7 @@ int Table::RecordCount() const {
 
 int Table::FindField(std::string_view name) const {
     for (size_t i = 0; i < fields_.size(); ++i)
-        if (SameName(fields_[i].name, name)) return static_cast<int>(i);
+        if (SameFieldName(fields_[i].name, name)) return static_cast<int>(i);
     return -1;
 }
 
@@ -393,7 +386,7 @@ void Table::AddIndex(const std::string& name, const std::string& fieldList, Inde
 
 int Table::FindIndex(std::string_view name) const {
     for (size_t i = 0; i < indexes_.size(); ++i)
-        if (SameName(indexes_[i]->name, name)) return static_cast<int>(i);
+        if (SameFieldName(indexes_[i]->name, name)) return static_cast<int>(i);
     return -1;
 }
 
