@@ -19,4 +19,22 @@ struct CommandGroup {
 int RunDictCommand(std::vector<std::string> args);
 extern const std::string_view kDictUsage;
 
+// translations ru|be LEMMA: the translation links of the words with this dictionary form.
+int RunTranslationsCommand(std::vector<std::string> args);
+extern const std::string_view kTranslationsUsage;
+
+// latin to-latin|to-cyrillic, recode: Belarusian between its two scripts, and
+// texts between the code pages.
+int RunLatinCommand(std::vector<std::string> args);
+int RunRecodeCommand(std::vector<std::string> args);
+extern const std::string_view kLatinUsage;
+extern const std::string_view kRecodeUsage;
+
+// analyze ru|be WORD..., forms ru|be LEMMA: the readings stem seeking finds
+// for words, and the form tables of the words with a dictionary form.
+int RunAnalyzeCommand(std::vector<std::string> args);
+int RunFormsCommand(std::vector<std::string> args);
+extern const std::string_view kAnalyzeUsage;
+extern const std::string_view kFormsUsage;
+
 }  // namespace kunimor::cli

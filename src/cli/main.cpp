@@ -14,6 +14,11 @@ namespace {
 
 const CommandGroup kGroups[] = {
     {"dict", kDictUsage, RunDictCommand},
+    {"translations", kTranslationsUsage, RunTranslationsCommand},
+    {"latin", kLatinUsage, RunLatinCommand},
+    {"recode", kRecodeUsage, RunRecodeCommand},
+    {"analyze", kAnalyzeUsage, RunAnalyzeCommand},
+    {"forms", kFormsUsage, RunFormsCommand},
 };
 
 void PrintUsage(std::ostream& out) {

@@ -4,6 +4,7 @@
 #include "lexicon/Records.h"
 #include "lexicon/Schema.h"
 #include "lexicon/Table.h"
+#include "lexicon/WordFormProc.h"
 
 #include <functional>
 #include <map>
@@ -89,6 +90,31 @@ public:
     // An empty prefix moves on to the next abbreviation of the last search.
     int32_t NextAbbr(int lang, const std::string& prefix, std::string& translation, std::string& abbr);
     int32_t FindGlossary(int lang, const std::string& title);
+
+    // --- translation lookup and collocation text (TranslationLookup.cpp, CollocText.cpp)
+    // Reports, through proc, every target entry in every target form that the
+    // links of source word or collocation `no` give for a reading of kind
+    // sourceKind in form `form`, alternatives tried from startAlt (0 or 1);
+    // returns whether it reported any. Without proc it only answers whether a
+    // translation of priority 0-2 exists.
+    bool ForEachTranslation(int32_t no, int sourceKind, const TWordFormProc& proc, int startAlt, int form);
+    // The collocation's text in form `form` (alternative alt where the words
+    // follow that form); empty when one of its words lacks the form.
+    std::string CollocText(int lang, const TCollocRec& colloc, int alt, int form);
+    // The first non-empty CollocText from (form, alt) on: alternative 1 after
+    // 0, then the next form, up to maxForm (0: every form). form and alt are
+    // left at the combination found.
+    std::string CollocTextAny(int lang, const TCollocRec& colloc, int maxForm, int& alt, int& form);
+    // A participle of verb `word` (paradigm etalon) as a relative clause for
+    // participle slot `code` 1-4 in adjective form `form`: "што " or the
+    // fitting form of "які", then the verb, negated when asked. Code 0 gives
+    // the verb's own form (form, alternative useShto). Empty when the verb
+    // lacks the form.
+    std::string RelativeClauseText(int lang, const TWordsRec& word, bool useShto, int form, bool negate, int code,
+                                   const TEtalonRec& etalon);
+    // Correspondence flags for a new link between two entries, in the link's
+    // stored orientation.
+    int DefaultLinkFlags(int targetLang, int32_t sourceNo, int32_t targetNo);
 
     void ReportMessage(const std::string& text) const;
     [[noreturn]] void DictionaryError(const std::string& text) const;

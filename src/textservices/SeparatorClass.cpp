@@ -51,6 +51,7 @@ std::string SeparatorText(char separatorClass) {
         case ',': return ", ";
         case ':': return ": ";
         case '_': return " - ";
+        case 0: return " ";  // an empty delimiter code reads as a space
         default: return std::string(1, separatorClass);
     }
 }

@@ -14,7 +14,8 @@ namespace kunimor {
 // the text are not read.
 char ClassifyGap(std::string_view text, int first, int last);
 
-// The text to put between two words for a separator class.
+// The text to put between two words for a separator class (a collocation
+// delimiter code; an empty code, 0, reads as a space).
 std::string SeparatorText(char separatorClass);
 
 }  // namespace kunimor
