@@ -1,0 +1,163 @@
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+
+#include "cli/CommandLine.h"
+#include "cli/Commands.h"
+#include "cli/LatinTerminal.h"
+#include "lexicon/Error.h"
+#include "lexicon/PathText.h"
+#include "textservices/CodePages.h"
+#include "textservices/Cp1251.h"
+#include "textservices/LatinkaSettings.h"
+
+namespace kunimor::cli {
+
+const std::string_view kLatinUsage =
+    "  latin to-latin|to-cyrillic [FILE]\n"
+    "                                Belarusian from the Cyrillic into the Latin script or\n"
+    "                                back, from FILE or standard input to standard output\n"
+    "    --encoding utf-8|cp1257     the Latin side's bytes (utf-8 unless given)\n"
+    "    --numeric-refs              write the special Latin letters as &#365; and the like\n"
+    "    --lossy                     write ? for what cannot be read instead of failing\n";
+
+const std::string_view kRecodeUsage =
+    "  recode --from CP --to CP [FILE]\n"
+    "                                a text from one code page into another, to standard\n"
+    "                                output; CP is cp1251, cp866, cp1257 (the Belarusian\n"
+    "                                Latin script), utf-8, utf-16, koi8-r, mac or iso-8859-5;\n"
+    "                                --numeric-refs and --lossy as for latin\n";
+
+namespace {
+
+// By code page index.
+constexpr std::array<std::string_view, kCodePageCount> kCodePageWords = {
+    "cp1251", "cp866", "cp1257", "utf-8", "utf-16", "koi8-r", "mac", "iso-8859-5"};
+
+// Removes every "--name" from args; true if there was one.
+bool TakeFlag(std::vector<std::string>& args, std::string_view name) {
+    return std::erase(args, name) > 0;
+}
+
+std::string AsciiLower(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+int CodePageByName(const std::string& name) {
+    const auto word = std::find(kCodePageWords.begin(), kCodePageWords.end(), AsciiLower(name));
+    if (word != kCodePageWords.end()) return static_cast<int>(word - kCodePageWords.begin());
+    std::string known;
+    for (int index = 0; index < kCodePageCount; ++index) {
+        const std::string word(kCodePageWords[index]);
+        known += "\n  " + word + std::string(12 - word.size(), ' ') + std::string(CodePageNames[index]);
+    }
+    throw UsageError("unknown code page \"" + name + "\"; the known ones are:" + known);
+}
+
+// What the command reads, with its name for messages (engine text).
+struct TInput {
+    std::string bytes;
+    std::string name;
+};
+
+TInput ReadInput(const std::vector<std::string>& args) {
+    if (args.empty()) {
+        return {std::string(std::istreambuf_iterator<char>(std::cin.rdbuf()), {}), "standard input"};
+    }
+    const std::filesystem::path path(args.front());
+    TInput input{{}, PathText(path)};
+    std::ifstream in(path, std::ios::binary);
+    // A folder opens like a file on some systems and then reads as empty.
+    if (!in || std::filesystem::is_directory(path)) throw Error(input.name + ": cannot be read");
+    input.bytes.assign(std::istreambuf_iterator<char>(in), {});
+    return input;
+}
+
+void RequireReadable(const std::optional<TReadProblem>& problem, const TInput& input) {
+    if (!problem) return;
+    throw Error(input.name + ": " + problem->what + " at byte offset " + std::to_string(problem->offset) +
+                "; --lossy writes ? for it");
+}
+
+void WriteOutput(std::string_view bytes) {
+    std::cout.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    std::cout.flush();
+    if (!std::cout) throw Error("standard output: cannot be written");
+}
+
+// The Latin side is UTF-8 on the terminal unless Windows-1257 bytes are asked for.
+bool LatinSideIsCp1257(const std::optional<std::string>& encoding) {
+    if (!encoding) return false;
+    const std::string name = AsciiLower(*encoding);
+    if (name != "utf-8" && name != "cp1257") {
+        throw UsageError("latin: --encoding is utf-8 or cp1257, not \"" + *encoding + "\"");
+    }
+    return name == "cp1257";
+}
+
+}  // namespace
+
+int RunLatinCommand(std::vector<std::string> args) {
+    const bool cp1257 = LatinSideIsCp1257(TakeOption(args, "--encoding"));
+    const bool numericRefs = TakeFlag(args, "--numeric-refs");
+    const bool lossy = TakeFlag(args, "--lossy");
+    RequireNoOptions(args);
+    if (args.empty()) throw UsageError("latin: which of to-latin or to-cyrillic?");
+    const std::string sub = args.front();
+    args.erase(args.begin());
+    const bool toLatin = sub == "to-latin";
+    if (!toLatin && sub != "to-cyrillic") throw UsageError("latin: unknown command \"" + sub + "\"");
+    RequireArgumentCount(args, 0, 1, "latin " + sub);
+    if (numericRefs && !toLatin) {
+        throw UsageError("latin to-cyrillic: --numeric-refs is for writing; references are always read");
+    }
+    if (numericRefs) DopLatCoding = 1;
+
+    const TInput input = ReadInput(args);
+    std::optional<TReadProblem> problem;
+    std::optional<TReadProblem>* const report = lossy ? nullptr : &problem;
+    std::string out;
+    if (toLatin) {
+        const std::string cyrillic = ConvertText(false, kCpUtf8, input.bytes, false, report);
+        RequireReadable(problem, input);
+        out = cp1257 ? ConvertText(true, kCpLatinka, cyrillic, DopLatCoding == 1)
+                     : CyrillicToLatinUtf8(cyrillic, DopLatCoding == 1);
+    } else {
+        // Opening a Latin-script text always reads the references.
+        const std::string cyrillic =
+            cp1257 ? ConvertText(false, kCpLatinka, input.bytes, true) : LatinUtf8ToCyrillic(input.bytes, report);
+        RequireReadable(problem, input);
+        out = Cp1251ToUtf8(cyrillic);
+    }
+    WriteOutput(out);
+    return kExitOk;
+}
+
+int RunRecodeCommand(std::vector<std::string> args) {
+    const std::optional<std::string> from = TakeOption(args, "--from");
+    const std::optional<std::string> to = TakeOption(args, "--to");
+    const bool numericRefs = TakeFlag(args, "--numeric-refs");
+    const bool lossy = TakeFlag(args, "--lossy");
+    RequireNoOptions(args);
+    RequireArgumentCount(args, 0, 1, "recode");
+    if (!from || !to) throw UsageError("recode: give both --from and --to");
+    const int fromIndex = CodePageByName(*from);
+    const int toIndex = CodePageByName(*to);
+    if (numericRefs && toIndex != kCpLatinka) throw UsageError("recode: --numeric-refs is for --to cp1257");
+    if (numericRefs) DopLatCoding = 1;
+
+    const TInput input = ReadInput(args);
+    std::optional<TReadProblem> problem;
+    const std::string cyrillic = ConvertText(false, fromIndex, input.bytes, true, lossy ? nullptr : &problem);
+    RequireReadable(problem, input);
+    WriteOutput(ConvertText(true, toIndex, cyrillic, DopLatCoding == 1));
+    return kExitOk;
+}
+
+}  // namespace kunimor::cli
