@@ -23,8 +23,10 @@ int Index::CompareKey(const Record& r, const std::vector<Value>& key) const {
     const size_t n = std::min(key.size(), keys.size());
     for (size_t i = 0; i < n; ++i) {
         const KeyField& k = keys[i];
-        const int c = k.text ? CompareStrings(r.strings[k.slot], key[i].AsString(), k.collation)
-                             : CompareInts(r.ints[k.slot], key[i].AsInt());
+        int c;
+        if (!k.text) c = CompareInts(r.ints[k.slot], key[i].AsInt());
+        else if (const std::string* s = key[i].StringIf()) c = CompareStrings(r.strings[k.slot], *s, k.collation);
+        else c = CompareStrings(r.strings[k.slot], key[i].AsString(), k.collation);
         if (c != 0) return c;
     }
     return 0;

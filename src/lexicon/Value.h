@@ -27,6 +27,8 @@ public:
     int32_t AsInt() const;
     bool AsBool() const;
     std::string AsString() const;
+    // The held string without a copy, or nullptr when the value is not a string.
+    const std::string* StringIf() const { return std::get_if<std::string>(&v_); }
 
     bool operator==(const Value&) const = default;
 
