@@ -37,4 +37,8 @@ int RunFormsCommand(std::vector<std::string> args);
 extern const std::string_view kAnalyzeUsage;
 extern const std::string_view kFormsUsage;
 
+// translate ru-be|be-ru [FILE...]: the batch translator, text files to standard output.
+int RunTranslateCommand(std::vector<std::string> args);
+extern const std::string_view kTranslateUsage;
+
 }  // namespace kunimor::cli

@@ -1,10 +1,10 @@
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "cli/DataFolder.h"
+#include "cli/DictionaryFolder.h"
 #include "lexicon/BelModule.h"
 #include "lexicon/DictionaryText.h"
 #include "lexicon/Error.h"
-#include "lexicon/PathText.h"
 #include "lexicon/Schema.h"
 
 #include <iostream>
@@ -20,9 +20,7 @@ namespace {
 
 int Stats(const std::filesystem::path& dataDir) {
     TBelModule module;
-    std::string dir = dataDir.string();
-    if (!dir.ends_with('/')) dir += '/';
-    if (!module.OpenDictionary(dir)) throw Error(PathText(dataDir) + ": the dictionary did not load whole");
+    OpenDictionaryFolder(module, dataDir);
     for (const TableSpec& spec : TableSpecs())
         std::cout << spec.baseName << ' ' << module.Tbl(spec.id).RecordCount() << '\n';
     return kExitOk;

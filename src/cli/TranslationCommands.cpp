@@ -1,12 +1,12 @@
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "cli/DataFolder.h"
+#include "cli/DictionaryFolder.h"
 #include "cli/Terminal.h"
 #include "lexicon/BelModule.h"
 #include "lexicon/Error.h"
 #include "lexicon/Language.h"
 #include "lexicon/ParticipleLink.h"
-#include "lexicon/PathText.h"
 #include "lexicon/TagCodes.h"
 #include "lexicon/TranslationLinks.h"
 #include "morphology/FormSynthesis.h"
@@ -95,9 +95,7 @@ std::string LinkLine(TBelModule& m, int lang, int sourceKind, const TransLink& l
 
 int ListTranslations(const std::filesystem::path& dataDir, int lang, const std::string& lemma) {
     TBelModule module;
-    std::string dir = dataDir.string();
-    if (!dir.ends_with('/')) dir += '/';
-    if (!module.OpenDictionary(dir)) throw Error(PathText(dataDir) + ": the dictionary did not load whole");
+    OpenDictionaryFolder(module, dataDir);
     module.SetDirection(lang);
     const std::vector<SourceWord> words = WordsWithLemma(module, lang, lemma);
     if (words.empty())

@@ -19,6 +19,7 @@ const CommandGroup kGroups[] = {
     {"recode", kRecodeUsage, RunRecodeCommand},
     {"analyze", kAnalyzeUsage, RunAnalyzeCommand},
     {"forms", kFormsUsage, RunFormsCommand},
+    {"translate", kTranslateUsage, RunTranslateCommand},
 };
 
 void PrintUsage(std::ostream& out) {
