@@ -31,4 +31,6 @@ void RequireArgumentCount(const std::vector<std::string>& args, size_t min, size
     if (args.size() > max) throw UsageError(std::string(command) + ": too many arguments");
 }
 
+bool TakeFlag(std::vector<std::string>& args, std::string_view name) { return std::erase(args, name) > 0; }
+
 }  // namespace kunimor::cli

@@ -21,6 +21,9 @@ public:
 // Removes "--name VALUE" or "--name=VALUE" from args and returns the value.
 std::optional<std::string> TakeOption(std::vector<std::string>& args, std::string_view name);
 
+// Removes every "--name" from args; true if there was one.
+bool TakeFlag(std::vector<std::string>& args, std::string_view name);
+
 // Fails on any option left in args that no command took.
 void RequireNoOptions(const std::vector<std::string>& args);
 

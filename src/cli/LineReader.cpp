@@ -4,6 +4,7 @@
 #include <cstring>
 #include <unistd.h>
 
+#include "cli/LineUnits.h"
 #include "lexicon/Error.h"
 
 namespace kunimor::cli {
@@ -11,9 +12,7 @@ namespace {
 
 constexpr std::size_t kReadSize = 64 * 1024;
 
-bool IsLineFeed(std::string_view s, std::size_t pos, std::size_t unit) {
-    return s[pos] == '\n' && (unit == 1 || s[pos + 1] == '\0');
-}
+bool IsLineFeed(std::string_view s, std::size_t pos, std::size_t unit) { return UnitChar(s, pos, unit) == '\n'; }
 
 }  // namespace
 
@@ -45,7 +44,7 @@ std::size_t TLineReader::CutPoint(std::size_t length) const {
     const std::string_view part = std::string_view(buffer_).substr(pos_);
     // after a space in the second half of the part, so that no word is cut
     for (std::size_t cut = length; cut > length / 2; cut -= unit_) {
-        if (part[cut - unit_] == ' ' && (unit_ == 1 || part[cut - 1] == '\0')) return cut;
+        if (UnitChar(part, cut - unit_, unit_) == ' ') return cut;
     }
     std::size_t cut = length;
     if (unit_ == 1) {

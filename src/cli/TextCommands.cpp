@@ -6,6 +6,7 @@
 #include <iostream>
 #include <iterator>
 
+#include "cli/CodePageOption.h"
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "cli/LatinTerminal.h"
@@ -33,32 +34,6 @@ const std::string_view kRecodeUsage =
     "                                --numeric-refs and --lossy as for latin\n";
 
 namespace {
-
-// By code page index.
-constexpr std::array<std::string_view, kCodePageCount> kCodePageWords = {
-    "cp1251", "cp866", "cp1257", "utf-8", "utf-16", "koi8-r", "mac", "iso-8859-5"};
-
-// Removes every "--name" from args; true if there was one.
-bool TakeFlag(std::vector<std::string>& args, std::string_view name) {
-    return std::erase(args, name) > 0;
-}
-
-std::string AsciiLower(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
-
-int CodePageByName(const std::string& name) {
-    const auto word = std::find(kCodePageWords.begin(), kCodePageWords.end(), AsciiLower(name));
-    if (word != kCodePageWords.end()) return static_cast<int>(word - kCodePageWords.begin());
-    std::string known;
-    for (int index = 0; index < kCodePageCount; ++index) {
-        const std::string word(kCodePageWords[index]);
-        known += "\n  " + word + std::string(12 - word.size(), ' ') + std::string(CodePageNames[index]);
-    }
-    throw UsageError("unknown code page \"" + name + "\"; the known ones are:" + known);
-}
 
 // What the command reads, with its name for messages (engine text).
 struct TInput {
@@ -94,11 +69,11 @@ void WriteOutput(std::string_view bytes) {
 // The Latin side is UTF-8 on the terminal unless Windows-1257 bytes are asked for.
 bool LatinSideIsCp1257(const std::optional<std::string>& encoding) {
     if (!encoding) return false;
-    const std::string name = AsciiLower(*encoding);
-    if (name != "utf-8" && name != "cp1257") {
+    const int index = CodePageByName(*encoding);
+    if (index != kCpUtf8 && index != kCpLatinka) {
         throw UsageError("latin: --encoding is utf-8 or cp1257, not \"" + *encoding + "\"");
     }
-    return name == "cp1257";
+    return index == kCpLatinka;
 }
 
 }  // namespace

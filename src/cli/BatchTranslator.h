@@ -1,0 +1,59 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "cli/InputFile.h"
+#include "cli/TextEdge.h"
+#include "cli/UnknownWordCounts.h"
+#include "translator/TranslationStats.h"
+
+namespace kunimor {
+class TBelModule;
+}
+
+namespace kunimor::cli {
+
+// Translates input files to standard output in the current direction, a
+// paragraph at a time, keeping each input line one output line with its
+// line end, and every character the engine cannot hold at its place.
+class TBatchTranslator {
+public:
+    // collectUnknown: keep the words left without translation.
+    TBatchTranslator(TBelModule& module, const TTextEdge& edge, bool collectUnknown);
+
+    void Translate(const TInputFile& input);
+    // Writes what is still buffered.
+    void Flush();
+
+    const TTranslationStats& Totals() const { return totals_; }
+    const TUnknownWordCounts& Unknown() const { return unknown_; }
+
+private:
+    // A stretch of input translated, not yet passed on.
+    struct TTranslated {
+        std::string output;
+        std::vector<std::pair<std::string, std::string>> unknown;  // (key, word) in the code page
+        TTranslationStats stats;
+    };
+
+    bool EndsChunk(std::string_view line, std::size_t chunkSize) const;
+    void TranslateChunk(const std::string& chunk);
+    std::optional<TTranslated> Attempt(std::string_view bytes);
+    bool RestoreWords(const TEdgeText& source, const std::vector<std::string>& words, const std::vector<int>& markedWords,
+                      TTranslated& result) const;
+    void Commit(const TTranslated& translated);
+    void Write(std::string_view bytes);
+
+    TBelModule& module_;
+    const TTextEdge& edge_;
+    bool collectUnknown_;
+    std::string out_;
+    TTranslationStats totals_;
+    TUnknownWordCounts unknown_;
+};
+
+}  // namespace kunimor::cli
