@@ -5,19 +5,7 @@ case_name=$1 cli=$2 fixture=$3
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 
-failures=0
-fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
-
-# run STATUS COMMAND...: runs the command, keeping its output in $tmp/out and $tmp/err.
-run() {
-  local expected=$1
-  shift
-  "$@" >"$tmp/out" 2>"$tmp/err"
-  local status=$?
-  [ "$status" -eq "$expected" ] || fail "'$*' exited $status instead of $expected; stderr: $(cat "$tmp/err")"
-}
-expect_out() { [ "$(cat "$tmp/out")" = "$1" ] || fail "stdout was: $(cat "$tmp/out")"; }
-expect_err() { grep -qF -- "$1" "$tmp/err" || fail "stderr lacks '$1': $(cat "$tmp/err")"; }
+source "$(dirname "$0")/harness.sh"
 
 fixture_counts="WForms 26
 EtalonB 13

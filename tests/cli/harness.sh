@@ -10,5 +10,5 @@ run() {
   local status=$?
   [ "$status" -eq "$expected" ] || fail "'$*' exited $status instead of $expected; stderr: $(cat "$tmp/err")"
 }
-expect_out() { [ "$(cat "$tmp/out")" = "$1" ] || fail "stdout was: $(cat "$tmp/out")"; }
+expect_out() { [ "$(cat "$tmp/out")" = "$1" ] || fail "stdout was: $(cat "$tmp/out"), not: $1"; }
 expect_err() { grep -qF -- "$1" "$tmp/err" || fail "stderr lacks '$1': $(cat "$tmp/err")"; }

@@ -5,17 +5,7 @@ case_name=$1 cli=$2
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 
-failures=0
-fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
-
-# run STATUS COMMAND...: runs the command, keeping its output in $tmp/out and $tmp/err.
-run() {
-  local expected=$1
-  shift
-  "$@" >"$tmp/out" 2>"$tmp/err"
-  local status=$?
-  [ "$status" -eq "$expected" ] || fail "'$*' exited $status instead of $expected; stderr: $(cat "$tmp/err")"
-}
+source "$(dirname "$0")/harness.sh"
 # feed TEXT STATUS COMMAND...: run with printf-formatted TEXT on standard input.
 feed() {
   local text=$1
@@ -23,8 +13,6 @@ feed() {
   printf "$text" >"$tmp/in"
   run "$@" <"$tmp/in"
 }
-expect_out() { [ "$(cat "$tmp/out")" = "$1" ] || fail "stdout was: $(cat "$tmp/out"), not: $1"; }
-expect_err() { grep -qF -- "$1" "$tmp/err" || fail "stderr lacks '$1': $(cat "$tmp/err")"; }
 # expect_bytes HEX: standard output byte for byte, as "d0 b0 ..."
 expect_bytes() {
   local got
