@@ -127,6 +127,11 @@ bool IsLatinConsonant(char lc) {
     return LatinSide().letters.Contains(lc) && std::string_view("aeiouy").find(lc) == npos;
 }
 
+// l, ć, ń, ś, ź (and capitals): their Cyrillic spelling ends in a soft sign.
+bool IsSoftLatinConsonant(char c) {
+    return std::string_view("lL\xE3\xC3\xF1\xD1\xFA\xDA\xEA\xCA").find(c) != std::string_view::npos;
+}
+
 bool SpellInCyrillic(char lc, char next, char prevChar, std::string& out) {
     if (const auto i = kLatSingles.find(lc); i != npos) {
         out += kCyrSingles[i];
@@ -166,7 +171,9 @@ bool SpellInCyrillic(char lc, char next, char prevChar, std::string& out) {
         return false;
     case 'j':
         if (const auto i = kLatIotated.find(next); i != npos) {
-            if (IsLatinConsonant(prevChar)) out += '\'';
+            // A soft consonant already wrote its soft sign (мільён, Нью-Ёрк):
+            // an apostrophe there would be no Belarusian spelling.
+            if (IsLatinConsonant(prevChar) && !IsSoftLatinConsonant(prevChar)) out += '\'';
             out += kCyrIotated[i];
             return true;
         }
