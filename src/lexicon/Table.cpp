@@ -493,7 +493,7 @@ void Table::FindNearest(const std::vector<Value>& key) {
     Land(p);
 }
 
-std::vector<Record*> Table::MatchingRecords(const std::vector<KeyField>& keys, const std::vector<Value>& values,
+Record* Table::FirstMatch(const std::vector<KeyField>& keys, const std::vector<Value>& values,
                                             LocateOptions options) const {
     if (keys.size() != values.size()) throw Error(name_ + ": Locate needs one value for each field");
 
@@ -546,52 +546,45 @@ std::vector<Record*> Table::MatchingRecords(const std::vector<KeyField>& keys, c
         }
     }
 
-    std::vector<Record*> found;
     if (best < 0) {
         for (Record* r : View())
-            if (matches(*r)) return {r};
-        return found;
+            if (matches(*r)) return r;
+        return nullptr;
     }
     const Index& idx = *indexes_[best];
-    std::vector<Value> prefix(values.begin(), values.begin() + static_cast<long>(bestRun));
+    const std::vector<Value> prefix(values.begin(), values.begin() + static_cast<long>(bestRun));
     const bool partialInRun = options.partialKey && bestRun == keys.size() && keys.back().text;
+    const std::vector<Value> lead(prefix.begin(), prefix.end() - (partialInRun ? 1 : 0));
     auto inRange = [&](const Record& r) {
-        if (!partialInRun) return idx.CompareKey(r, prefix) == 0;
-        std::vector<Value> lead(prefix.begin(), prefix.end() - 1);
         if (idx.CompareKey(r, lead) != 0) return false;
+        if (!partialInRun) return true;
         // The range follows the index's collation; matches() then applies the search's own case rule.
         const std::string& s = r.strings[keys.back().slot];
         return idx.keys[bestRun - 1].collation == Collation::DictionaryNoCase ? NoCaseStartsWith(s, texts.back())
                                                                               : s.starts_with(texts.back());
     };
-    for (size_t p = idx.LowerBound(prefix); p < idx.refs.size() && inRange(*idx.refs[p]); ++p)
-        if (matches(*idx.refs[p])) {
-            found.push_back(idx.refs[p]);
-            if (best == currentIndex_) break;
+    // Among the matches the one that comes first in the current index.
+    Record* first = nullptr;
+    long firstPos = -1;
+    for (size_t p = idx.LowerBound(prefix); p < idx.refs.size() && inRange(*idx.refs[p]); ++p) {
+        Record* r = idx.refs[p];
+        if (!matches(*r)) continue;
+        if (best == currentIndex_) return r;
+        const long pos = CurrentIndex().Position(r);
+        if (pos >= 0 && (firstPos < 0 || pos < firstPos)) {
+            first = r;
+            firstPos = pos;
         }
-    if (best != currentIndex_ && found.size() > 1) {
-        const Index& cur = CurrentIndex();
-        Record* first = nullptr;
-        long firstPos = -1;
-        for (Record* r : found) {
-            const long p = cur.Position(r);
-            if (p >= 0 && (firstPos < 0 || p < firstPos)) {
-                first = r;
-                firstPos = p;
-            }
-        }
-        return {first};
     }
-    if (found.size() > 1) found.erase(found.begin() + 1, found.end());
-    return found;
+    return first;
 }
 
 bool Table::Locate(std::string_view fields, const std::vector<Value>& values, LocateOptions options) {
     RequireActive();
     CheckBrowseMode();
-    const auto found = MatchingRecords(ParseFieldList(fields), values, options);
-    if (found.empty() || !found[0]) return false;
-    const long p = CurrentIndex().Position(found[0]);
+    Record* found = FirstMatch(ParseFieldList(fields), values, options);
+    if (!found) return false;
+    const long p = CurrentIndex().Position(found);
     if (p < 0) return false;
     Land(p);
     return true;
@@ -600,9 +593,8 @@ bool Table::Locate(std::string_view fields, const std::vector<Value>& values, Lo
 Value Table::Lookup(std::string_view keyFields, const std::vector<Value>& values, std::string_view resultField) const {
     RequireActive();
     const int result = FieldIndex(resultField);
-    const auto found = MatchingRecords(ParseFieldList(keyFields), values, {});
-    if (found.empty() || !found[0]) return {};
-    return FieldValue(*found[0], result);
+    const Record* found = FirstMatch(ParseFieldList(keyFields), values, {});
+    return found ? FieldValue(*found, result) : Value{};
 }
 
 Value Table::IndexLookup(std::string_view index, const std::vector<Value>& key, std::string_view resultField) const {

@@ -158,9 +158,9 @@ private:
     const Record& Reading() const;
     void CheckUniqueFor(const Record& r, const Record* self) const;
     std::vector<KeyField> ParseFieldList(std::string_view fieldList) const;
-    std::vector<Record*> MatchingRecords(const std::vector<KeyField>& keys, const std::vector<Value>& values,
-                                         LocateOptions options) const;
-    void ClearFilterTest();
+    // The first record in current index order whose fields equal values.
+    Record* FirstMatch(const std::vector<KeyField>& keys, const std::vector<Value>& values,
+                       LocateOptions options) const;
 
     std::string name_;
     std::vector<FieldDef> fields_;
