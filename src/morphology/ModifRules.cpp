@@ -1,5 +1,6 @@
 #include "morphology/ModifRules.h"
 
+#include <array>
 #include <span>
 
 #include "morphology/Alphabet.h"
@@ -143,6 +144,15 @@ constexpr ConsonantSwap kBelSwaps[] = {
     {U'х'_cp1251, "к"_cp1251},
 };
 
+template <size_t N>
+constexpr std::array<char, N> TargetsOf(const ConsonantSwap (&swaps)[N]) {
+    std::array<char, N> t{};
+    for (size_t i = 0; i < N; ++i) t[i] = swaps[i].target;
+    return t;
+}
+constexpr auto kRusTargets = TargetsOf(kRusSwaps);
+constexpr auto kBelTargets = TargetsOf(kBelSwaps);
+
 bool ReplaceFinal(int lang, std::string& stem, std::string_view param) {
     const std::span<const ConsonantSwap> swaps =
         lang == kRussian ? std::span<const ConsonantSwap>(kRusSwaps) : kBelSwaps;
@@ -178,11 +188,6 @@ bool DropProstheticI(std::string& stem) {
 
 // --- Rule 8: verb prefix ----------------------------------------------------
 
-struct PrefixExtension {
-    std::string_view prefix;
-    std::string_view replacement;
-};
-
 constexpr PrefixExtension kRusPrefixes[] = {
     {"вз"_cp1251, "взо"_cp1251},     {"в"_cp1251, "во"_cp1251},       {"из"_cp1251, "изо"_cp1251},
     {"ис"_cp1251, "изо"_cp1251},     {"об"_cp1251, "обо"_cp1251},     {"от"_cp1251, "ото"_cp1251},
@@ -209,8 +214,7 @@ bool BelPrefixFits(char prefixEnd, char next) {
 
 bool ExtendPrefix(int lang, std::string& stem) {
     const bool belarusian = lang == kBelarusian;
-    const std::span<const PrefixExtension> pairs =
-        belarusian ? std::span<const PrefixExtension>(kBelPrefixes) : kRusPrefixes;
+    const std::span<const PrefixExtension> pairs = PrefixExtensions(lang);
     for (const PrefixExtension& pair : pairs) {
         if (stem.size() <= pair.prefix.size() || !stem.starts_with(pair.prefix)) continue;
         std::string rest = stem.substr(pair.prefix.size());
@@ -256,5 +260,14 @@ bool ApplyModifRule(int lang, std::string& stem, std::string_view code) {
 }
 
 const std::string& LastRuleError() { return RuleError(); }
+
+std::string_view ConsonantTargets(int lang) {
+    return lang == kRussian ? std::string_view(kRusTargets.data(), kRusTargets.size())
+                            : std::string_view(kBelTargets.data(), kBelTargets.size());
+}
+
+std::span<const PrefixExtension> PrefixExtensions(int lang) {
+    return lang == kBelarusian ? std::span<const PrefixExtension>(kBelPrefixes) : kRusPrefixes;
+}
 
 }  // namespace kunimor

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -27,5 +28,16 @@ bool ApplyModifRule(int lang, std::string& stem, std::string_view code);
 
 // The message of the most recent rule that failed.
 const std::string& LastRuleError();
+
+// The letters rule 4 may put at the end of a stem, in the order of the
+// language's table (paradigm guessing runs the rule backwards with them).
+std::string_view ConsonantTargets(int lang);
+
+// Rule 8's prefix pairs of a language, tried in this order.
+struct PrefixExtension {
+    std::string_view prefix;
+    std::string_view replacement;
+};
+std::span<const PrefixExtension> PrefixExtensions(int lang);
 
 }  // namespace kunimor

@@ -1,0 +1,173 @@
+#include "morphology/AdvStemSeeker.h"
+
+#include <algorithm>
+
+#include "lexicon/BelModule.h"
+#include "lexicon/Error.h"
+#include "lexicon/Schema.h"
+#include "lexicon/TagCodes.h"
+#include "lexicon/WordKind.h"
+#include "morphology/FormSynthesis.h"
+#include "morphology/FormsText.h"
+#include "morphology/StemList.h"
+
+namespace kunimor {
+namespace {
+
+constexpr std::string_view kEtalonNoIndex = "EtalonNoInd";
+
+Table& WithEtalonNoIndex(Table& words) {
+    if (words.FindIndex(kEtalonNoIndex) < 0) words.AddIndex(std::string(kEtalonNoIndex), "EtalonNo");
+    words.SetIndexName(kEtalonNoIndex);
+    return words;
+}
+
+// Switches the kind filter off however the search ends.
+class KindFilter {
+public:
+    KindFilter(Table& table, int kind) : table_(table) {
+        table_.SetFilterText("Kind = " + std::to_string(kind));
+        table_.SetFiltered(true);
+    }
+    ~KindFilter() { table_.SetFiltered(false); }
+    KindFilter(const KindFilter&) = delete;
+    KindFilter& operator=(const KindFilter&) = delete;
+
+private:
+    Table& table_;
+};
+
+}  // namespace
+
+int EndingScore(std::string_view reference, std::string_view built) {
+    std::size_t common = 0;
+    while (common < reference.size() && common < built.size() &&
+           reference[reference.size() - 1 - common] == built[built.size() - 1 - common]) {
+        ++common;
+    }
+    int score = static_cast<int>(common);
+    if (reference == built) {
+        score *= 4;
+    } else if (common == reference.size()) {
+        score *= 2;
+    }
+    return score;
+}
+
+TAdvStemSeeker::TAdvStemSeeker(TBelModule& module, int lang, int kind)
+    : TStemSeeker(lang, kunimor::FormCount(kind)),
+      EtalonTbl(module.EtalonTable(lang)),
+      WordsTbl(WithEtalonNoIndex(module.WordsTable(lang))),
+      Kind(kind) {}
+
+void TAdvStemSeeker::ForEachWordStem(int32_t etalonNo, const std::function<bool(const std::string&)>& visit) {
+    if (!WordsTbl.FindKey({Value(etalonNo)})) return;
+    for (; !WordsTbl.Eof() && WordsTbl.GetInt(WordsField::EtalonNo) == etalonNo; WordsTbl.Next()) {
+        if (!visit(WordsTbl.GetString(WordsField::Osnova))) return;
+    }
+}
+
+void TAdvStemSeeker::FindCandidates() {
+    Candidates.clear();
+    {
+        KindFilter filter(EtalonTbl, Kind);
+        for (EtalonTbl.First(); !EtalonTbl.Eof(); EtalonTbl.Next()) {
+            const std::string& forms = EtalonTbl.GetString(EtalonField::Forms);
+            const int rodChislo = EtalonTbl.GetInt(EtalonField::RodChislo);
+            std::string stems;
+            if (!ExtractStems(forms, stems)) continue;
+            if (NeedSecondHalf && !HalfForms(Kind, forms).inSecond) continue;
+            if (NeedGender != 0 && NeedGender != rodChislo) continue;
+            if (NeedAnimacy != 0 && NeedAnimacy != Animacy(forms, rodChislo == 1, kNoun)) continue;
+            TEtaRec rec;
+            rec.EtalonNo = EtalonTbl.GetInt(EtalonField::No);
+            rec.Osnova = EtalonTbl.GetString(EtalonField::Osnova);
+            rec.Forms = forms;
+            rec.RodChislo = Kind == kNoun ? rodChislo : 0;
+            rec.Stems = std::move(stems);
+            Candidates.push_back(std::move(rec));
+        }
+    }
+    RankCandidates();
+}
+
+void TAdvStemSeeker::RankCandidates() {
+    const int last = FormCount();
+    int refNo = 0;
+    bool refAlt = true;
+    if (IsKnownForm(GetForm(last, true))) {
+        refNo = last;
+    } else {
+        refAlt = false;
+        for (int f = last; f >= 1 && refNo == 0; --f) {
+            if (IsKnownForm(GetForm(f, false))) refNo = f;
+        }
+    }
+    if (refNo == 0) return;
+    const std::string& reference = GetForm(refNo, refAlt);
+    const int best = static_cast<int>(reference.size());
+    for (TEtaRec& rec : Candidates) {
+        rec.Score = -1;
+        ForEachWordStem(rec.EtalonNo, [&](const std::string& stem) {
+            std::string built;
+            // A word its paradigm's rules do not fit resembles nothing.
+            if (!TryBuildForm(Lang, stem, rec.Forms, true, built, refAlt, refNo)) return true;
+            const int score = EndingScore(reference, built);
+            if (score > rec.Score) {
+                rec.Score = score;
+                rec.Osnova = stem;
+            }
+            return rec.Score < best;
+        });
+    }
+    std::stable_sort(Candidates.begin(), Candidates.end(),
+                     [](const TEtaRec& a, const TEtaRec& b) { return a.Score > b.Score; });
+}
+
+void TAdvStemSeeker::DeleteCandidate(int index) {
+    if (index < 0 || index >= static_cast<int>(Candidates.size())) {
+        throw Error("Candidate " + std::to_string(index) + " out of range");
+    }
+    Candidates.erase(Candidates.begin() + index);
+}
+
+void TAdvStemSeeker::ApplyCandidate(int32_t& wordNo, int16_t& tag, const TWordStore& store) {
+    if (Kind == kUnchangeable) {
+        TEtaRec rec;
+        rec.EtalonNo = -1;
+        rec.Stems = GetForm(1, false);
+        Candidates.assign(1, rec);
+    }
+    if (Candidates.empty()) throw Error("Can't determine a stem for word!");
+    const TEtaRec& chosen = Candidates.front();
+    const std::vector<std::string> stems = SplitStemList(chosen.Stems);
+    if (stems.empty()) throw Error("Can't determine a stem for word!");
+    // Among several stems the one most like the stems of the paradigm's
+    // words wins; without words the first one stays.
+    std::string stem = stems.front();
+    if (stems.size() > 1) {
+        int bestScore = -1;
+        ForEachWordStem(chosen.EtalonNo, [&](const std::string& wordStem) {
+            for (const std::string& candidate : stems) {
+                const int score = EndingScore(wordStem, candidate);
+                if (score > bestScore) {
+                    bestScore = score;
+                    stem = candidate;
+                }
+            }
+            return true;
+        });
+    }
+    if (Kind == kNoun && Gender != 0 && Gender != kRodPlural && Gender != chosen.RodChislo) {
+        WordTagFields fields = DecodeWordTag(kNoun, tag);
+        fields.a = static_cast<uint8_t>(Gender);
+        tag = EncodeWordTag(kNoun, fields);
+    }
+    wordNo = store(Lang, wordNo, tag, chosen.EtalonNo, stem);
+    if (wordNo >= 0) {
+        BestStem = stem;
+        BestForms = chosen.Forms;
+    }
+}
+
+}  // namespace kunimor

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "morphology/EtaRec.h"
+#include "morphology/FormStemSeeker.h"
+
+namespace kunimor {
+
+class Table;
+class TBelModule;
+
+// Stores a new word and returns its number (negative when nothing was stored).
+using TWordStore = std::function<int32_t(int lang, int32_t wordNo, int16_t tag, int32_t etalonNo,
+                                         const std::string& stem)>;
+
+// Proposes existing paradigms for a new word: every paradigm of the word's
+// kind that can produce the known forms, ranked by how much its most
+// similar word resembles the new one.
+class TAdvStemSeeker : public TStemSeeker {
+public:
+    // Gives the words table an index on EtalonNo (EtalonNoInd) and makes it current.
+    TAdvStemSeeker(TBelModule& module, int lang, int kind);
+
+    void FindCandidates();
+    // Throws Error for an index outside Candidates.
+    void DeleteCandidate(int index);
+    // Stores the new word with the first candidate through store; wordNo
+    // becomes the number store returns. Throws Error when the candidate has
+    // no stem.
+    void ApplyCandidate(int32_t& wordNo, int16_t& tag, const TWordStore& store);
+
+    Table& EtalonTbl;
+    Table& WordsTbl;
+    int Kind;
+    int Gender = 0;  // for nouns, 1–4
+    std::vector<TEtaRec> Candidates;
+    bool NeedSecondHalf = false;
+    int NeedGender = 0;   // 0 = any
+    int NeedAnimacy = 0;  // 0 = any
+
+private:
+    // Calls visit with the stem of every word of the paradigm until it returns false.
+    void ForEachWordStem(int32_t etalonNo, const std::function<bool(const std::string&)>& visit);
+    void RankCandidates();
+};
+
+// How much built resembles reference by their common ending; doubled when
+// all of reference is that ending, quadrupled when the two are equal.
+int EndingScore(std::string_view reference, std::string_view built);
+
+}  // namespace kunimor
