@@ -10,6 +10,7 @@
 #include "morphology/StemSeeker.h"
 #include "textservices/Cp1251.h"
 #include "textservices/LetterCase.h"
+#include "textservices/NormalizeWord.h"
 
 #include <algorithm>
 #include <iostream>
@@ -34,7 +35,8 @@ struct Reading {
 };
 
 // A word of the command line as typed (UTF-8) and as the dictionary spells
-// it (Windows-1251, lower case).
+// it (Windows-1251, lower case, normalised as the translator does: ё as е,
+// у/ў by the letter before).
 struct Word {
     std::string typed;
     std::string text;
@@ -46,10 +48,12 @@ int LanguageArgument(const std::string& command, const std::string& arg) {
     throw UsageError(command + ": the language is ru or be, not \"" + arg + "\"");
 }
 
-Word CommandLineWord(const std::string& command, const std::string& utf8) {
+Word CommandLineWord(const std::string& command, int lang, const std::string& utf8) {
     std::string text;
     if (!Utf8ToCp1251(utf8, text)) throw UsageError(command + ": \"" + utf8 + "\" is not Russian or Belarusian text");
-    return {utf8, LowerCaseCyr(text)};
+    text = LowerCaseCyr(text);
+    NormalizeWord(lang, text);
+    return {utf8, text};
 }
 
 std::string_view KindName(int kind) {
@@ -132,7 +136,7 @@ int RunOnDictionary(std::vector<std::string> args, const std::string& command, s
     RequireArgumentCount(args, 2, maxArguments, command);
     const int lang = LanguageArgument(command, args.front());
     std::vector<Word> words;
-    for (auto it = std::next(args.begin()); it != args.end(); ++it) words.push_back(CommandLineWord(command, *it));
+    for (auto it = std::next(args.begin()); it != args.end(); ++it) words.push_back(CommandLineWord(command, lang, *it));
     TBelModule module;
     OpenDictionaryFolder(module, DataFolder(dict));
     module.SetDirection(lang);

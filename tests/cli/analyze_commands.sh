@@ -41,6 +41,9 @@ analyze)
 двух: word 23 две, adjective, form 6
 двух: word 23 две, adjective, form 14, alternative
 двух: word 23 две, adjective, form 22"
+  # Typed with ё, found as the dictionary spells it.
+  run 0 "$cli" analyze ru вернёшь --dict "$tmp/data"
+  expect_out "вернёшь: word 33 вернуть, perfective verb, form 4"
   ;;
 not_found)
   # Every word is answered; one unknown word fails the command.
