@@ -3,6 +3,7 @@
 #include "lexicon/Direction.h"
 #include "lexicon/Error.h"
 #include "lexicon/TagCodes.h"
+#include "support/FixtureDictionary.h"
 #include "support/TempDir.h"
 #include "support/Text.h"
 
@@ -49,33 +50,8 @@ void BuildWithout(const std::filesystem::path& data, const TempDir& tmp, const s
     BuildDictionary(text, data);
 }
 
-void AddRow(Table& t, std::initializer_list<std::pair<int, Value>> values) {
-    t.Insert();
-    for (const auto& [field, value] : values) t.Set(field, value);
-    t.Post();
-}
-
-class OpenedDictionary : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() {
-        tmp = new TempDir;
-        BuildDictionary(kFixture, tmp->Path() / "data");
-    }
-    static void TearDownTestSuite() {
-        delete tmp;
-        tmp = nullptr;
-    }
-    void SetUp() override {
-        m.OnMessage = [this](const std::string& text) { messages.push_back(text); };
-        ASSERT_TRUE(m.OpenDictionary((tmp->Path() / "data").string()));
-    }
-
-    static TempDir* tmp;
-    TBelModule m;
-    std::vector<std::string> messages;
-};
-
-TempDir* OpenedDictionary::tmp = nullptr;
+// The test dictionary, opened afresh for each test.
+class OpenedDictionary : public FixtureDictionary {};
 
 }  // namespace
 
@@ -86,7 +62,7 @@ TEST_F(OpenedDictionary, LoadsEveryTableWithProgress) {
         EXPECT_EQ(m.Tbl(spec.id).CurrentIndex().name, spec.activeIndex == "OsnovaInd" ? "OsnovaInd" : spec.activeIndex)
             << spec.baseName;
     }
-    std::vector<std::string> progress(messages.begin(), messages.begin() + 13);
+    std::vector<std::string> progress(openMessages.begin(), openMessages.begin() + 13);
     EXPECT_EQ(progress.front(), "Loaded 0 of 12 tables...");
     EXPECT_EQ(progress.back(), "Loaded 12 of 12 tables...");
 }

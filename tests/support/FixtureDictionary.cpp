@@ -14,7 +14,7 @@ void FixtureDictionary::TearDownTestSuite() { data_.reset(); }
 void FixtureDictionary::SetUp() {
     m.OnMessage = [this](const std::string& text) { messages.push_back(text); };
     ASSERT_TRUE(m.OpenDictionary((data_->Path() / "data").string()));
-    messages.clear();
+    openMessages.swap(messages);
 }
 
 void AddRow(kunimor::Table& t, std::initializer_list<std::pair<int, kunimor::Value>> values) {

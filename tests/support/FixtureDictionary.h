@@ -21,7 +21,8 @@ protected:
     void SetUp() override;
 
     kunimor::TBelModule m;
-    std::vector<std::string> messages;
+    std::vector<std::string> openMessages;  // what the open reported
+    std::vector<std::string> messages;      // reported since
 
 private:
     static std::unique_ptr<TempDir> data_;
