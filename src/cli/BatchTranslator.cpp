@@ -34,8 +34,9 @@ bool IsStandIn(char c) { return c == kWordStandIn || c == kGapStandIn; }
 
 }  // namespace
 
-TBatchTranslator::TBatchTranslator(TBelModule& module, const TTextEdge& edge, bool collectUnknown)
-    : module_(module), edge_(edge), collectUnknown_(collectUnknown) {
+TBatchTranslator::TBatchTranslator(TBelModule& module, const TTextEdge& edge, bool collectUnknown,
+                                   bool showVariants)
+    : module_(module), edge_(edge), collectUnknown_(collectUnknown), showVariants_(showVariants) {
     Write(edge_.OutputPreamble());
 }
 
@@ -106,7 +107,14 @@ std::optional<TBatchTranslator::TTranslated> TBatchTranslator::Attempt(std::stri
     std::vector<std::string> words;
     std::vector<int> markedWords;  // where the marked words with a stand-in start
     TTranslateCallbacks callbacks;
-    callbacks.OutputProc = [&](int) { engineOut += OutText; };
+    callbacks.WantVariants = showVariants_;
+    callbacks.OutputProc = [&](int) {
+        engineOut += OutText;
+        if (OutVariants.empty()) return;
+        engineOut += " [";
+        for (std::size_t i = 1; i < OutVariants.size(); ++i) engineOut += (i > 1 ? ", " : "") + OutVariants[i];
+        engineOut += ']';
+    };
     if (collectUnknown_) callbacks.UnknownProc = [&](const std::string& word) { words.push_back(word); };
     if (collectUnknown_ && edge_.SetsCharactersAside()) {
         callbacks.MarkProc = [&](int style, int from, int to) {

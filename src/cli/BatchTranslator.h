@@ -22,8 +22,9 @@ namespace kunimor::cli {
 // line end, and every character the engine cannot hold at its place.
 class TBatchTranslator {
 public:
-    // collectUnknown: keep the words left without translation.
-    TBatchTranslator(TBelModule& module, const TTextEdge& edge, bool collectUnknown);
+    // collectUnknown: keep the words left without translation; showVariants:
+    // follow each word that has other translations by them, in brackets.
+    TBatchTranslator(TBelModule& module, const TTextEdge& edge, bool collectUnknown, bool showVariants);
 
     void Translate(const TInputFile& input);
     // Writes what is still buffered.
@@ -51,6 +52,7 @@ private:
     TBelModule& module_;
     const TTextEdge& edge_;
     bool collectUnknown_;
+    bool showVariants_;
     std::string out_;
     TTranslationStats totals_;
     TUnknownWordCounts unknown_;

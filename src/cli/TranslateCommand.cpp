@@ -32,6 +32,8 @@ const std::string_view kTranslateUsage =
     "    --unknown-words FILE        write the words left without translation, each with\n"
     "                                its count, most frequent first\n"
     "    --stats                     print the word counts to standard error\n"
+    "    --variants                  follow each word that has other translations by\n"
+    "                                them, in brackets\n"
     "    --version                   show the program's version\n";
 
 namespace {
@@ -70,6 +72,7 @@ int RunTranslateCommand(std::vector<std::string> args) {
     const std::optional<std::string> encoding = TakeOption(args, "--encoding");
     const std::optional<std::string> unknownPath = TakeOption(args, "--unknown-words");
     const bool stats = TakeFlag(args, "--stats");
+    const bool variants = TakeFlag(args, "--variants");
     RequireNoOptions(args);
     if (args.empty()) throw UsageError("translate: which direction, ru-be or be-ru?");
     const std::string direction = args.front();
@@ -97,7 +100,7 @@ int RunTranslateCommand(std::vector<std::string> args) {
     }
     module.SetDirection(direction == "be-ru" ? kBelarusian : kRussian);
 
-    TBatchTranslator translator(module, edge, unknownPath.has_value());
+    TBatchTranslator translator(module, edge, unknownPath.has_value(), variants);
     for (const auto& input : inputs) translator.Translate(*input);
     translator.Flush();
     if (unknownPath) WriteUnknownWords(*unknownPath, translator.Unknown(), edge);

@@ -29,6 +29,8 @@ void SetFormFeatures(TWordForm& f, const TWordFormArgs& a) {
     }
 }
 
+}  // namespace
+
 void SetTagFeatures(TWordForm& f, uint16_t tag, bool sourceWord) {
     if (sourceWord) f.StartsColloc = tag & 1;
     f.Theme = static_cast<uint8_t>(tag >> 8);
@@ -55,8 +57,6 @@ void SetTagFeatures(TWordForm& f, uint16_t tag, bool sourceWord) {
     }
 }
 
-}  // namespace
-
 TWordFormProc CollectReading(TBelModule& module, const TCandidateLookup& lookup) {
     return [&module, &lookup](const TWordFormArgs& a) {
         const bool sourceWord = lookup.lang == SourceLang;
@@ -66,6 +66,8 @@ TWordFormProc CollectReading(TBelModule& module, const TCandidateLookup& lookup)
         f.WordNo = a.No;
         f.Form = a.Form;
         f.FormVar = a.Alt;
+        f.FoundForm = a.Form;
+        f.FoundFormVar = a.Alt;
         f.Kind = sourceWord ? a.Kind : static_cast<uint8_t>(lookup.expectedKind);
         SetFormFeatures(f, a);
         f.IsSpecial = module.IsProtectedWord(lookup.lang, a.No);

@@ -16,6 +16,10 @@ struct TCandidateLookup {
     TWordForm** list = nullptr;
 };
 
+// Sets the features a word's (or collocation's) Tag gives a candidate of
+// f.Kind; only source words can start collocations.
+void SetTagFeatures(TWordForm& f, uint16_t tag, bool sourceWord);
+
 // The word-form callback that turns each report into a candidate appended to
 // *lookup.list, with the grammatical features read from the form and the
 // word's Tag. The lookup must outlive the callback.

@@ -1,9 +1,15 @@
 #include "translator/Emission.h"
 
+#include <algorithm>
+
+#include "lexicon/Direction.h"
+#include "lexicon/Language.h"
 #include "textservices/LetterCase.h"
 #include "translator/ElementList.h"
+#include "translator/InitialLetterRules.h"
 #include "translator/OutputStyles.h"
 #include "translator/SourceText.h"
+#include "translator/TargetSynthesis.h"
 #include "translator/TranslationStats.h"
 
 namespace kunimor {
@@ -28,18 +34,43 @@ int CountElement(const TWordEl& el) {
     return el.TokenKind == kForeignToken ? kForeignStyle : kUnknownStyle;
 }
 
+// The distinct texts of el's translations, the first being output.
+void CollectVariants(TBelModule& module, const TWordEl& el, const std::string& firstText) {
+    auto add = [&](const std::string& text) {
+        std::string shown = ApplyCasePattern(text, el.CaseKind, true);
+        if (std::find(OutVariants.begin(), OutVariants.end(), shown) == OutVariants.end())
+            OutVariants.push_back(std::move(shown));
+    };
+    add(firstText);
+    for (TWordForm* t = el.Trans->Next; t; t = t->Next) {
+        bool alt = true;
+        std::string text = SynthesizeTranslation(module, *t, alt);
+        if (TargetLang == kBelarusian) ApplyInitialLetterRules(*t, text);
+        add(text);
+    }
+    if (OutVariants.size() < 2) OutVariants.clear();
+}
+
 }  // namespace
 
-void EmitPiece(int pieceStart, int nextPiece, const TTranslateCallbacks& callbacks) {
+void EmitPiece(TBelModule& module, int pieceStart, int nextPiece, const TTranslateCallbacks& callbacks) {
+    const bool intoBelarusian = TargetLang == kBelarusian;
+    VowelEnd = false;
     int from = pieceStart;
     for (TWordEl* el = ElementList; el; el = el->Next) {
         OutText = SourceRange(from, el->StartPos);
+        if (intoBelarusian) UpdateVowelEnd(OutText);
         Output(callbacks, kOtherTextStyle);
         const int style = CountElement(*el);
-        if (el->Trans && !el->Placeholder && !el->IsAbbr && callbacks.PositionProc)
-            callbacks.PositionProc(OutLine, OutColumn, WrittenText(*el));
-        OutText = ApplyCasePattern(el->Text, el->CaseKind, true);
+        const bool translated = el->Trans && !el->Placeholder && !el->IsAbbr;
+        std::string text = el->Text;
+        if (translated && intoBelarusian) ApplyInitialLetterRules(*el->Trans, text);
+        if (translated && callbacks.WantVariants && el->Trans->Next) CollectVariants(module, *el, text);
+        if (translated && callbacks.PositionProc) callbacks.PositionProc(OutLine, OutColumn, WrittenText(*el));
+        if (intoBelarusian) UpdateVowelEnd(text);
+        OutText = ApplyCasePattern(text, el->CaseKind, true);
         Output(callbacks, style);
+        OutVariants.clear();
         // Words brought together by a move get a space between them.
         const TWordEl* next = el->Next;
         if (!el->Placeholder && next && !next->Placeholder && next->StartPos == el->EndPos) {

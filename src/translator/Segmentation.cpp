@@ -103,7 +103,8 @@ bool MatchAbbreviation(TBelModule& module, int pos, TWordEl& el) {
     int end = normalized.NextPos();
     if (abbr.back() == '.' && CapitalFollows(end)) {
         --end;
-        if (!translation.empty()) translation.pop_back();
+        // the full stop stays in the text to end the sentence
+        if (!translation.empty() && translation.back() == '.') translation.pop_back();
     }
     el.CaseKind = CasePatternOf(SourceRange(pos, end));
     el.EndPos = end;

@@ -6,11 +6,14 @@
 #include "lexicon/Direction.h"
 #include "lexicon/Error.h"
 #include "morphology/Alphabet.h"
+#include "translator/AgreementAnalysis.h"
+#include "translator/CollocationMatching.h"
 #include "translator/ElementList.h"
 #include "translator/Emission.h"
+#include "translator/ParticleAdjustment.h"
 #include "translator/SourceText.h"
 #include "translator/TranslationStats.h"
-#include "translator/UntranslatedWords.h"
+#include "translator/Transfer.h"
 
 namespace kunimor {
 namespace {
@@ -27,15 +30,19 @@ struct TPieceElements {
 // collocation matching first, then agreement analysis, transfer (which
 // settles the words left without translation) and particle adjustment.
 // Agreement analysis and particle adjustment serve the output only and are
-// skipped by runs without OutputProc. Until translation lookup and the
-// analyses exist, every word is left without translation.
-void RunPiecePasses(const TTranslateCallbacks& callbacks) { LeaveUntranslated(callbacks.UnknownProc); }
+// skipped by runs without OutputProc.
+void RunPiecePasses(TBelModule& module, const TTranslateCallbacks& callbacks) {
+    MatchCollocations(module);
+    if (callbacks.OutputProc) AnalyseAgreement(module);
+    TransferPiece(module, callbacks.UnknownProc);
+    if (callbacks.OutputProc) AdjustParticles(module);
+}
 
 int TranslatePiece(TBelModule& module, int pieceStart, const TTranslateCallbacks& callbacks) {
     TPieceElements elements;
     const int nextPiece = BuildElementList(module, pieceStart, callbacks.MarkProc);
-    if (ElementList) RunPiecePasses(callbacks);
-    EmitPiece(pieceStart, nextPiece, callbacks);
+    if (ElementList) RunPiecePasses(module, callbacks);
+    EmitPiece(module, pieceStart, nextPiece, callbacks);
     return nextPiece;
 }
 

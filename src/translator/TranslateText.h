@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "translator/Segmentation.h"
 
@@ -28,6 +29,8 @@ struct TTranslateCallbacks {
     TOutputProc OutputProc;
     TMarkProc MarkProc;
     TProgressProc ProgressProc;
+    // Fill OutVariants for every word that has other translations.
+    bool WantVariants = false;
 };
 
 // Set by a front end (from ProgressProc) to stop a run after the current
@@ -36,6 +39,10 @@ inline bool AbortFlag = false;
 
 // The text OutputProc is to output.
 inline std::string OutText;
+
+// With WantVariants, while a translated word is output: the distinct texts
+// of its translations, the one output first; empty when there is only one.
+inline std::vector<std::string> OutVariants;
 
 // Where in the output the next output starts; the front end keeps them up
 // to date, the driver only reads them for PositionProc.

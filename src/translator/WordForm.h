@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 namespace kunimor {
 
@@ -29,10 +30,17 @@ struct TWordForm {
     uint8_t PartCode = 0;
     bool Negation = false;
     bool Inexact = false;
+    // Translations: the form the lookup found in the target paradigm, which
+    // synthesis falls back on when a repair asked for a form it lacks.
+    uint8_t FoundForm = 0;
+    uint8_t FoundFormVar = 0;
 };
 
 // Appends a copy of form at the end of the list and returns it.
 TWordForm* AppendWordForm(TWordForm*& head, const TWordForm& form);
+
+// Frees the candidates for which drop is true; returns how many went.
+int RemoveWordForms(TWordForm*& head, const std::function<bool(const TWordForm&)>& drop);
 
 // Frees every candidate of the list and empties it.
 void FreeWordForms(TWordForm*& head);

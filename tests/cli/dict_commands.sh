@@ -8,12 +8,12 @@ trap 'rm -rf "$tmp"' EXIT
 source "$(dirname "$0")/harness.sh"
 
 fixture_counts="WForms 26
-EtalonB 13
-EtalonR 15
-Trans 34
-WordsB 35
-WordsR 33
-StemB 8
+EtalonB 15
+EtalonR 16
+Trans 40
+WordsB 37
+WordsR 34
+StemB 9
 StemR 4
 CollocB 1
 CollocR 1

@@ -32,6 +32,7 @@ links)
   run 0 "$cli" translations ru дом --dict "$tmp/data"
   expect_out 'дом #28
   #30 "дом"  priority 2  flags 1>1,2>2
+  #37 "хата"  priority 2  flags 1>1,2>2
   #5000001 "дом кнігі"  priority 2  flags none'
   run 0 "$cli" translations be кніга --dict "$tmp/data"
   expect_out 'кніга #31

@@ -1,5 +1,6 @@
 #include "translator/Emission.h"
 
+#include "lexicon/BelModule.h"
 #include "support/Text.h"
 #include "translator/ElementList.h"
 #include "translator/SourceText.h"
@@ -52,8 +53,9 @@ protected:
         }
     }
 
-    void Emit() { EmitPiece(1, static_cast<int>(SourceText.size()) + 1, callbacks); }
+    void Emit() { EmitPiece(module, 1, static_cast<int>(SourceText.size()) + 1, callbacks); }
 
+    TBelModule module;  // not queried: nobody asks for variants here
     TTranslateCallbacks callbacks;
     std::vector<TWordEl*> els;
     std::vector<Stretch> stretches;

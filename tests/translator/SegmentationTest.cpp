@@ -192,6 +192,18 @@ TEST_F(Segmentation, TranslationsIntoRussianMustHaveTheReadingsKind) {
     FreeWordForms(list);
 }
 
+// A target word may carry the number of a source pronoun: it is another word.
+TEST_F(Segmentation, OnlySourcePronounsGetTwins) {
+    TWordForm* list = nullptr;
+    const TCandidateLookup intoBelarusian{kBelarusian, kAdjective, &list};
+    CollectReading(m, intoBelarusian)({.No = m.SrcYaWordNo, .Form = 4, .Kind = kAdjective});
+    CollectReading(m, intoBelarusian)({.No = m.SrcTyWordNo, .Form = 4, .Kind = kAdjective});
+    std::vector<int> genders;
+    for (const TWordForm* f = list; f; f = f->Next) genders.push_back(f->Gender);
+    EXPECT_THAT(genders, ElementsAre(4, 4));
+    FreeWordForms(list);
+}
+
 TEST_F(Segmentation, AbbreviationsMatchOverCollapsedBlanks) {
     AddAbbreviation(2, "т. е.", "г. зн.");
     // a capitalised word follows: the full stop stays to end the sentence
@@ -201,6 +213,11 @@ TEST_F(Segmentation, AbbreviationsMatchOverCollapsedBlanks) {
     EXPECT_EQ(U(Element(0).Text), "г. зн");
     EXPECT_EQ(next, PosOf("Он"));
     EXPECT_EQ(Counters.Words, 1);
+
+    // a translation without a final full stop has none to give up
+    AddAbbreviation(3, "и т. д.", "і гэтак далей");
+    Segment("и т. д. Он");
+    EXPECT_EQ(U(Element(0).Text), "і гэтак далей");
 
     Segment("Т.  е. он");
     EXPECT_THAT(Written(), ElementsAre("Т.  е.", "он"));

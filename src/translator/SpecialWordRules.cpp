@@ -1,0 +1,180 @@
+#include "translator/SpecialWordRules.h"
+
+#include "lexicon/BelModule.h"
+#include "lexicon/Direction.h"
+#include "lexicon/Language.h"
+#include "lexicon/WordKind.h"
+#include "textservices/Cp1251Literal.h"
+#include "textservices/LetterCase.h"
+#include "translator/ElementList.h"
+#include "translator/PhraseFinders.h"
+#include "translator/SourceText.h"
+#include "translator/TranslationRanking.h"
+
+namespace kunimor {
+namespace {
+
+char GapBefore(TWordEl* el) { return el->Prev ? SepAfter(el->Prev) : '.'; }
+
+class TSpecialWords {
+public:
+    explicit TSpecialWords(TBelModule& module) : module_(module) {}
+
+    // Runs the rule of el's first special reading; returns the element the
+    // walk goes on with.
+    TWordEl* Apply(TWordEl* el);
+
+private:
+    int32_t Source(std::string_view stem, std::string_view lemma = {}) const {
+        return module_.SpecialWordNo(SourceLang, std::string(stem), std::string(lemma));
+    }
+    void Keep(TWordEl* el, std::string_view targetStem) const {
+        KeepTranslation(el, module_.SpecialWordNo(TargetLang, std::string(targetStem)));
+    }
+    bool IsInitial(TWordEl* el) const;
+    TWordEl* MoveParticleBeforeVerb(TWordEl* el);
+    TWordEl* MoveQuestionParticle(TWordEl* el);
+    void JoinHyphenAdverb(TWordEl*& el);
+    void HyphenedTo(TWordEl* el);
+
+    TBelModule& module_;
+};
+
+// A one-letter capital before a full stop is someone's initial; it stays
+// as written unless its letter belongs to the source alphabet alone.
+bool TSpecialWords::IsInitial(TWordEl* el) const {
+    if (!el->Trans || el->EndPos - el->StartPos != 1 || el->CaseKind == TCasePattern::csLower) return false;
+    if (SourceRange(el->EndPos, el->EndPos + 1) != ".") return false;
+    const std::string letter = LowerCaseCyr(WrittenText(*el));
+    const std::string_view own = SourceLang == kBelarusian ? "іў'"_cp1251 : "ищъ"_cp1251;
+    return own.find(letter) == std::string_view::npos;
+}
+
+// The plain spaces directly before position pos, down to from: the part of
+// a gap that may go with a moved word. Anything else (line breaks, quotes,
+// punctuation) stays where it was.
+int SpacesBefore(int pos, int from) {
+    while (pos > from && SourceText[static_cast<std::size_t>(pos - 2)] == ' ') --pos;
+    return pos;
+}
+int SpacesAfter(int pos, int to) {
+    while (pos < to && SourceText[static_cast<std::size_t>(pos - 1)] == ' ') ++pos;
+    return pos;
+}
+
+// Russian ли/ль goes before the verb it asks about, as Belarusian ці.
+TWordEl* TSpecialWords::MoveParticleBeforeVerb(TWordEl* el) {
+    TWordEl* prev = el->Prev;
+    if (!prev) return el->Next;
+    const TNounPhrase phrase = FindNounPhrase(module_, prev, false, false);
+    TWordEl* bound = phrase.Found ? phrase.Bound : prev;
+    TWordEl* x = el;
+    while (x->Prev && SepAfter(x->Prev) == ' ' && x != bound) x = x->Prev;
+    if (x == el) return el->Next;
+    const int32_t ne = Source("не"_cp1251);
+    if (x->Prev && x->Prev->Readings && x->Prev->Readings->WordNo == ne && SepAfter(x->Prev) == ' ') x = x->Prev;
+    el->StartPos = SpacesBefore(el->StartPos, prev->EndPos);
+    MoveElement(el, x, true);
+    return prev->Next;
+}
+
+// Belarusian ці opening a clause goes after the verb, as Russian ли.
+TWordEl* TSpecialWords::MoveQuestionParticle(TWordEl* el) {
+    TWordEl* next = el->Next;
+    if (!next || GapBefore(el) == ' ') {
+        Keep(el, "или"_cp1251);
+        return next;
+    }
+    const int32_t ne = Source("не"_cp1251);
+    TWordEl* c = next->Readings && next->Readings->WordNo == ne && SepAfter(el) == ' ' ? next : el;
+    TWordEl* head = c;
+    if (c->Next) {
+        const TNounPhrase phrase = FindNounPhrase(module_, c->Next, false, true);
+        if (phrase.Found) head = phrase.Bound;
+    }
+    TWordEl* stop = head->Next;
+    while (c->Next && SepAfter(c) == ' ' && c != stop) c = c->Next;
+    if (c == el) return next;
+    el->EndPos = SpacesAfter(el->EndPos, next->StartPos);
+    MoveElement(el, c, false);
+    Keep(el, "ли"_cp1251);
+    return next;
+}
+
+// по-/па- and the adverb after it are one word.
+void TSpecialWords::JoinHyphenAdverb(TWordEl*& el) {
+    TWordEl* adverb = el->Next;
+    if (!adverb || SepAfter(el) != '-') return;
+    bool hyphenForm = false;
+    for (const TWordForm* r = adverb->Readings; r && !hyphenForm; r = r->Next)
+        hyphenForm = r->Kind == kAdjective && r->Form == 25 && r->FormVar == 1;
+    if (!hyphenForm) return;
+    adverb->StartPos = el->StartPos;
+    adverb->CaseKind = el->CaseKind;
+    FreeElements(el, 1);
+    RemoveWordForms(adverb->Trans, [](const TWordForm& t) { return t.Kind != kAdjective || t.Form != 25; });
+    for (TWordForm* t = adverb->Trans; t; t = t->Next) t->StartsColloc = true;  // the preferred adverb
+    el = adverb;
+}
+
+// -то after a word: вось, with the hyphen become a space.
+void TSpecialWords::HyphenedTo(TWordEl* el) {
+    TWordEl* prev = el->Prev;
+    if (!prev || SepAfter(prev) != '-') return;
+    Keep(el, "вось"_cp1251);
+    for (int pos = prev->EndPos; pos < el->StartPos; ++pos)
+        if (SourceText[static_cast<std::size_t>(pos - 1)] == '-') SourceText[static_cast<std::size_t>(pos - 1)] = ' ';
+    prev->SepClass = ' ';
+}
+
+TWordEl* TSpecialWords::Apply(TWordEl* el) {
+    if (IsInitial(el)) {
+        FreeWordForms(el->Trans);
+        return el->Next;
+    }
+    TWordForm* special = el->Readings;
+    while (special && !special->IsSpecial) special = special->Next;
+    if (!special) return el->Next;
+    special->IsSpecial = false;
+    const int32_t word = special->WordNo;
+    if (SourceLang == kRussian) {
+        if (word == Source("да"_cp1251) || word == Source("нет"_cp1251)) {
+            const bool inSentence = SepAfter(el) == ' ' || GapBefore(el) == ' ';
+            if (word == Source("да"_cp1251))
+                Keep(el, inSentence ? "ды"_cp1251 : "так"_cp1251);
+            else
+                Keep(el, inSentence ? "няма"_cp1251 : "не"_cp1251);
+        } else if (word == Source("ли"_cp1251) || word == Source("ль"_cp1251)) {
+            return MoveParticleBeforeVerb(el);
+        } else if (word == Source("по"_cp1251)) {
+            JoinHyphenAdverb(el);
+        } else if (word == Source("о"_cp1251)) {
+            Keep(el, SepAfter(el) == ' ' ? "пра"_cp1251 : "о"_cp1251);
+        } else if (word == Source("то"_cp1251)) {
+            HyphenedTo(el);
+        }
+        return el->Next;
+    }
+    if (word == Source("ці"_cp1251)) return MoveQuestionParticle(el);
+    if (word == Source("як"_cp1251, "які"_cp1251)) {
+        if (special->Form <= 24) {
+            const bool nominalFollows = el->Next && SepAfter(el) == ' ' &&
+                                        (KindSumOf(el->Next) == kNoun || KindSumOf(el->Next) == kAdjective);
+            const std::string_view stem = nominalFollows ? "как"_cp1251 : "котор"_cp1251;
+            const std::string_view lemma = nominalFollows ? "какой"_cp1251 : "который"_cp1251;
+            KeepTranslation(el, module_.SpecialWordNo(kRussian, std::string(stem), std::string(lemma)));
+        }
+    } else if (word == Source("па"_cp1251)) {
+        JoinHyphenAdverb(el);
+    }
+    return el->Next;
+}
+
+}  // namespace
+
+void ApplySpecialWords(TBelModule& module) {
+    TSpecialWords rules(module);
+    for (TWordEl* el = ElementList; el;) el = rules.Apply(el);
+}
+
+}  // namespace kunimor

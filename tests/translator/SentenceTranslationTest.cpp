@@ -1,0 +1,122 @@
+#include "translator/TranslateText.h"
+
+#include "translator/TranslationStats.h"
+#include "translator/TranslatorFixture.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <vector>
+
+using namespace kunimor;
+using ::testing::ElementsAre;
+
+namespace {
+
+// Whole texts through the translator on the test dictionary.
+class SentenceTranslation : public TranslatorFixture {
+protected:
+    void SetUp() override {
+        TranslatorFixture::SetUp();
+        callbacks.OutputProc = [this](int) {
+            output += OutText;
+            if (!OutVariants.empty()) variants.push_back(OutVariants);
+        };
+        callbacks.UnknownProc = [this](const std::string& word) { unknown.push_back(U(word)); };
+    }
+
+    std::string Translate(int sourceLang, const std::string& utf8) {
+        Direction(sourceLang);
+        output.clear();
+        unknown.clear();
+        variants.clear();
+        TranslateText(m, W(utf8), callbacks);
+        return U(output);
+    }
+
+    TTranslateCallbacks callbacks;
+    std::string output;  // Windows-1251
+    std::vector<std::string> unknown;
+    std::vector<std::vector<std::string>> variants;  // Windows-1251
+};
+
+struct SentenceCase {
+    int from;
+    const char* source;
+    const char* translation;
+};
+
+TEST_F(SentenceTranslation, GrammarCarriesOverWhereTheLanguagesDiffer) {
+    const std::vector<SentenceCase> cases = {
+        // a preposition governing another case
+        {kRussian, "о новом доме", "пра новы дом"},
+        {kBelarusian, "пра новы дом", "о новом доме"},
+        // a noun of another gender takes its attributes and its past verb along
+        {kRussian, "Новая собака читала книгу.", "Новы сабака чытаў кнігу."},
+        {kBelarusian, "Новы сабака чытаў кнігу.", "Новая собака читала книгу."},
+        // the gendered numerals follow the head's gender in the target
+        {kRussian, "две книги", "дзве кнігі"},
+        {kRussian, "два дома", "два дамы"},
+        {kRussian, "две собаки", "два сабакі"},
+        {kBelarusian, "два сабакі", "две собаки"},
+        {kBelarusian, "дзве кнігі", "две книги"},
+        // я agrees with a feminine verb through its twin
+        {kRussian, "я читала", "я чытала"},
+        // capitals as in the source
+        {kRussian, "НОВЫЙ ДОМ. Новый дом", "НОВЫ ДОМ. Новы дом"},
+    };
+    for (const SentenceCase& c : cases) {
+        SCOPED_TRACE(c.source);
+        EXPECT_EQ(Translate(c.from, c.source), c.translation);
+    }
+}
+
+TEST_F(SentenceTranslation, SpecialWordsChooseByNeighboursMoveAndJoin) {
+    const std::vector<SentenceCase> cases = {
+        {kRussian, "Да, я читаю. Брат да брат. Нет. Книги нет.", "Так, я чытаю. Брат ды брат. Не. Кнігі няма."},
+        // the question particle goes before the verb, the capital with it
+        {kRussian, "Читаешь ли ты?", "Ці чытаеш ты?"},
+        {kBelarusian, "Ці чытаеш ты?", "Читаешь ли ты?"},
+        {kBelarusian, "брат ці брат", "брат или брат"},
+        // what stood in the gap a moved word leaves stays in place
+        {kRussian, "«Читаешь» ли ты?", "«Ці чытаеш» ты?"},
+        {kRussian, "Читаешь\tли ты?", "Ці чытаеш\t ты?"},
+        {kBelarusian, "Ці\nчытаеш ты?", "\nЧитаешь ли ты?"},
+        // по- joins its adverb
+        {kRussian, "по-новому", "па-новаму"},
+        {kBelarusian, "па-новаму", "по-новому"},
+        {kRussian, "о доме, о-о", "пра дом, о-о"},
+        {kRussian, "кто-то", "кто вось"},
+        {kBelarusian, "які дом", "какой дом"},
+        // an initial stays as written unless its letter is the source's own
+        {kRussian, "А. Брат", "А. Брат"},
+        {kRussian, "И. Брат", "І. Брат"},
+        // the target's short words fit their neighbours
+        {kRussian, "со мной, дом же, книга же", "са мной, дом жа, кніга ж"},
+        {kBelarusian, "дом жа, з мной", "дом же, с мной"},
+    };
+    for (const SentenceCase& c : cases) {
+        SCOPED_TRACE(c.source);
+        EXPECT_EQ(Translate(c.from, c.source), c.translation);
+    }
+}
+
+TEST_F(SentenceTranslation, WordsWithoutTranslationAreReportedEachTime) {
+    EXPECT_EQ(Translate(kRussian, "Кот и кот."), "Кот і кот.");
+    EXPECT_THAT(unknown, ElementsAre("Кот", "кот"));
+    EXPECT_EQ(Counters.Unknown, 2);
+    EXPECT_EQ(Counters.Translated, 1);
+}
+
+TEST_F(SentenceTranslation, VariantsListTheOtherTranslationsFirstTheOneOutput) {
+    callbacks.WantVariants = true;
+    EXPECT_EQ(Translate(kRussian, "Дом и брат"), "Дом і брат");
+    ASSERT_EQ(variants.size(), 1u);
+    // дом may be a nominative or an accusative: both readings' translations
+    EXPECT_THAT(variants[0], ElementsAre(W("Дом"), W("Хата"), W("Хату")));
+    callbacks.WantVariants = false;
+    Translate(kRussian, "Дом и брат");
+    EXPECT_TRUE(variants.empty());
+}
+
+}  // namespace
