@@ -25,16 +25,6 @@ unsigned NominalCases(const TWordEl* el) {
     return cases;
 }
 
-// Whether first comes before second, both at or after start; walks only
-// as far as the nearer one.
-bool ComesBefore(const TWordEl* start, const TWordEl* first, const TWordEl* second) {
-    for (const TWordEl* el = start; el; el = el->Next) {
-        if (el == second) return false;
-        if (el == first) return true;
-    }
-    return false;
-}
-
 // The preposition that takes a nominative plural: у, в (в людзі, в люди).
 bool TakesNominativePlural(TBelModule& module, const TWordEl* prep) {
     const std::string stem(SourceLang == kBelarusian ? "у"_cp1251 : "в"_cp1251);
@@ -104,17 +94,14 @@ bool SweepPhrases(TBelModule& module) {
         unsigned prepCases = 0;
         const bool prep = IsPrepBefore(el, true, prepCases);
         TWordEl* start = prep ? el->Next : el;
-        const TNounPhrase phrase = FindNounPhrase(module, start, true, true);
-        const TAdjGroup group = FindAdjGroup(module, start, true);
-        const bool useGroup = group.Found && (!phrase.Found || ComesBefore(start, phrase.Bound, group.Last));
-        if (!phrase.Found && !useGroup) {
+        const TPhraseAt phrase = FindPhraseAt(module, start);
+        if (!phrase.Found) {
             el = el->Next;
             continue;
         }
-        TWordEl* head = useGroup ? group.Last : phrase.Bound;
-        const TAgreeSet agree = useGroup ? group.Agree : phrase.Agree;
-        // The group search went over the phrase after it was found.
-        if (!useGroup) ScanNounPhrase(module, head, true, start);
+        const bool useGroup = phrase.IsGroup;
+        TWordEl* head = phrase.Head;
+        const TAgreeSet agree = phrase.Agree;
         if (prep) {
             removed |= useGroup ? ApplyPrepositionToGroup(el, prepCases, head, agree)
                                 : ApplyPrepositionToPhrase(module, el, prepCases, head, agree);

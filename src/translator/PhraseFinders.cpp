@@ -228,7 +228,7 @@ TNounPhrase ScanNounPhrase(TBelModule& module, TWordEl* head, bool loose, TWordE
     TAgreeSet agree = 0;
     TWordEl* taken = nullptr;  // the leftmost element taken so far
     TWordEl* el = head;
-    for (; el; el = el->Prev) {
+    for (int length = 0; el && length < kMaxPhraseLength; el = el->Prev, ++length) {
         auto [role, own] = ClassifyNominal(module, el, el == head, loose);
         const char sep = SepAfter(el);
         if (el == head && role != kHeadRole) role = kNoRole;
@@ -269,7 +269,9 @@ TNounPhrase FindNounPhrase(TBelModule& module, TWordEl* start, bool loose, bool 
         return phrase;
     }
     TWordEl* head = nullptr;
-    for (TWordEl* el = start; el; el = el->Next) {
+    // A head further on than a phrase is long cannot reach start.
+    int distance = 0;
+    for (TWordEl* el = start; el && distance < kMaxPhraseLength; el = el->Next, ++distance) {
         if (ClassifyNominal(module, el, true, loose).Role == kHeadRole) {
             const TNounPhrase phrase = ScanNounPhrase(module, el, loose, start);
             if (!phrase.Found) break;
@@ -294,7 +296,7 @@ TAdjGroup FindAdjGroup(TBelModule& module, TWordEl* start, bool loose) {
     };
     std::vector<TMember> group;
     TAgreeSet agree = 0;
-    for (TWordEl* el = start; el; el = el->Next) {
+    for (TWordEl* el = start; el && group.size() < kMaxPhraseLength; el = el->Next) {
         auto [role, own] = ClassifyNominal(module, el, false, loose);
         if (el == start && IsLinkWord(module, el, true)) role = kNoRole;
         if (role == kAttributeRole) {
@@ -314,6 +316,31 @@ TAdjGroup FindAdjGroup(TBelModule& module, TWordEl* start, bool loose) {
             return {true, el, it->Agree};
     }
     return {};
+}
+
+namespace {
+
+// Whether first comes before second, both at or after start; walks only
+// as far as the nearer one.
+bool ComesBefore(const TWordEl* start, const TWordEl* first, const TWordEl* second) {
+    for (const TWordEl* el = start; el; el = el->Next) {
+        if (el == second) return false;
+        if (el == first) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+TPhraseAt FindPhraseAt(TBelModule& module, TWordEl* start) {
+    const TNounPhrase phrase = FindNounPhrase(module, start, true, true);
+    const TAdjGroup group = FindAdjGroup(module, start, true);
+    if (group.Found && (!phrase.Found || ComesBefore(start, phrase.Bound, group.Last)))
+        return {true, true, group.Last, group.Agree};
+    if (!phrase.Found) return {};
+    // The group search went over the phrase after it was found.
+    ScanNounPhrase(module, phrase.Bound, true, start);
+    return {true, false, phrase.Bound, phrase.Agree};
 }
 
 }  // namespace kunimor

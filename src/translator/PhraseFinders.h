@@ -15,6 +15,11 @@ inline constexpr uint8_t kAttributeRole = 2;
 inline constexpr uint8_t kHeadRole = 3;
 inline constexpr uint8_t kVerbRole = 4;
 
+// The most elements a noun phrase or an adjective group takes: no real one
+// comes near it, and it keeps the searches linear in a long piece of lists
+// or conjunctions.
+inline constexpr int kMaxPhraseLength = 64;
+
 // Kinds shared by all readings when they differ.
 inline constexpr uint8_t kMixedKinds = 6;
 
@@ -114,5 +119,16 @@ struct TAdjGroup {
     TAgreeSet Agree = 0;
 };
 TAdjGroup FindAdjGroup(TBelModule& module, TWordEl* start, bool loose);
+
+// What stands from start on: a noun phrase, or an adjective group when it
+// reaches further right (or there is no phrase). The roles left in the
+// elements are those of the one chosen.
+struct TPhraseAt {
+    bool Found = false;
+    bool IsGroup = false;
+    TWordEl* Head = nullptr;  // the phrase's head or the group's last adjective
+    TAgreeSet Agree = 0;
+};
+TPhraseAt FindPhraseAt(TBelModule& module, TWordEl* start);
 
 }  // namespace kunimor

@@ -152,16 +152,14 @@ std::vector<TGenderChange> RepairPhrases(TBelModule& module) {
         const bool prep = IsPrepBefore(el, false, targetCases);
         TWordEl* start = prep ? el->Next : el;
         if (!start) break;
-        const TNounPhrase phrase = FindNounPhrase(module, start, true, true);
-        const TAdjGroup group = FindAdjGroup(module, start, true);
-        const bool useGroup = group.Found && (!phrase.Found || phrase.Bound->StartPos < group.Last->StartPos);
-        TWordEl* head = useGroup ? group.Last : phrase.Found ? phrase.Bound : nullptr;
-        if (!head) {
+        const TPhraseAt phrase = FindPhraseAt(module, start);
+        if (!phrase.Found) {
             el = el->Next;
             continue;
         }
+        TWordEl* head = phrase.Head;
         if (prep) TransferCase(module, el, head, targetCases);
-        if (!useGroup && head->Trans && head->Readings) {
+        if (!phrase.IsGroup && head->Trans && head->Readings) {
             const int oldGender = head->Readings->Gender;
             const int newGender = head->Trans->Gender;
             if (oldGender != newGender) {
