@@ -1,6 +1,6 @@
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
-#include "cli/DataFolder.h"
+#include "lexicon/DataFolder.h"
 #include "cli/DictionaryFolder.h"
 #include "lexicon/BelModule.h"
 #include "lexicon/DictionaryText.h"

@@ -9,7 +9,7 @@
 #include "cli/CodePageOption.h"
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
-#include "cli/DataFolder.h"
+#include "lexicon/DataFolder.h"
 #include "cli/DictionaryFolder.h"
 #include "cli/InputFile.h"
 #include "cli/Terminal.h"

@@ -1,11 +1,11 @@
-#include "cli/DataFolder.h"
+#include "lexicon/DataFolder.h"
 
 #include "lexicon/Error.h"
 
 #include <cstdlib>
 #include <system_error>
 
-namespace kunimor::cli {
+namespace kunimor {
 
 namespace {
 
@@ -24,4 +24,4 @@ std::filesystem::path DataFolder(const std::optional<std::string>& dictOption) {
     return ProgramFolder() / "data";
 }
 
-}  // namespace kunimor::cli
+}  // namespace kunimor

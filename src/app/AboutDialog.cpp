@@ -1,0 +1,69 @@
+#include "app/AboutDialog.h"
+
+#include <QDesktopServices>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace kunimor::app {
+namespace {
+
+QLabel* Link(const QString& caption, const QString& target, QWidget* parent) {
+    auto* label = new QLabel(QStringLiteral("%1<a href=\"%2\" style=\"color:navy\">%3</a>")
+                                 .arg(caption, target, QString(target).remove(QStringLiteral("mailto:"))),
+                             parent);
+    label->setTextFormat(Qt::RichText);
+    label->setOpenExternalLinks(false);
+    QObject::connect(label, &QLabel::linkActivated, [](const QString& link) {
+        if (link.startsWith(QStringLiteral("mailto:"))) MailAuthor();
+        else OpenHomePage();
+    });
+    return label;
+}
+
+}  // namespace
+
+void OpenHomePage() { QDesktopServices::openUrl(QUrl(QString::fromLatin1(kHomePage))); }
+
+void MailAuthor() {
+    QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:%1?subject=%2")
+                                       .arg(QString::fromLatin1(kAuthorMail),
+                                            QStringLiteral("О%20беларуско-русском%20переводчике%20Кунимор"))));
+}
+
+TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("О программе"));
+    auto* layout = new QVBoxLayout(this);
+    auto* top = new QWidget(this);
+    top->setAutoFillBackground(true);
+    QPalette white = top->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    top->setPalette(white);
+    auto* topLayout = new QVBoxLayout(top);
+    auto* product = new QLabel(QStringLiteral("Кунимор"), top);
+    product->setFont(QFont(QStringLiteral("Times New Roman"), 20, QFont::Bold));
+    auto* version = new QLabel(QStringLiteral("Версия ") + QStringLiteral(KUNIMOR_VERSION), top);
+    version->setFont(QFont(QStringLiteral("Times New Roman"), 11, QFont::Bold));
+    topLayout->addWidget(product);
+    topLayout->addWidget(version);
+    topLayout->addWidget(Link(QStringLiteral("E-mail: "), QStringLiteral("mailto:") + kAuthorMail, top));
+    topLayout->addWidget(Link(QStringLiteral("WWW: "), QString::fromLatin1(kHomePage), top));
+    topLayout->addWidget(new QLabel(QStringLiteral("(C) Kunimor authors"), top));
+    layout->addWidget(top);
+    auto* legal = new QLabel(QStringLiteral("Беларуско-русский переводчик. Свободная программа: её можно "
+                                            "распространять и изменять на условиях GNU GPL версии 3 или более "
+                                            "поздней. Программа поставляется без каких-либо гарантий."),
+                             this);
+    legal->setWordWrap(true);
+    legal->setAlignment(Qt::AlignCenter);
+    layout->addWidget(legal);
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* ok = buttons->addButton(QStringLiteral("Ясно"), QDialogButtonBox::AcceptRole);
+    ok->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    layout->addWidget(buttons);
+}
+
+}  // namespace kunimor::app
