@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev
   python3 time
+  apertium-bel-rus lttoolbox lttoolbox-dev
 )
 
 missing=()

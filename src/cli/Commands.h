@@ -18,6 +18,9 @@ struct CommandGroup {
 // dict dump, dict build, dict stats: the dictionary's text form and a check of it.
 int RunDictCommand(std::vector<std::string> args);
 extern const std::string_view kDictUsage;
+// dict import: the starter dictionary from open lexical data.
+int RunDictImportCommand(std::vector<std::string> args);
+extern const std::string_view kDictImportUsage;
 
 // translations ru|be LEMMA: the translation links of the words with this dictionary form.
 int RunTranslationsCommand(std::vector<std::string> args);

@@ -14,6 +14,7 @@ namespace {
 
 const CommandGroup kGroups[] = {
     {"dict", kDictUsage, RunDictCommand},
+    {"dict import", kDictImportUsage, RunDictImportCommand},
     {"translations", kTranslationsUsage, RunTranslationsCommand},
     {"latin", kLatinUsage, RunLatinCommand},
     {"recode", kRecodeUsage, RunRecodeCommand},
@@ -37,6 +38,11 @@ int Run(std::vector<std::string> args) {
         return kExitOk;
     }
     if (args.empty()) throw UsageError("no command given");
+    // The importer is a group of its own beside the dictionary's text-form commands.
+    if (args.size() >= 2 && args[0] == "dict" && args[1] == "import") {
+        args.erase(args.begin());
+        args[0] = "dict import";
+    }
     const auto group = std::find_if(std::begin(kGroups), std::end(kGroups),
                                     [&](const CommandGroup& g) { return g.word == args.front(); });
     if (group == std::end(kGroups)) throw UsageError("unknown command \"" + args.front() + "\"");

@@ -118,6 +118,19 @@ INSTANTIATE_TEST_SUITE_P(Rightwards, PhraseBounds,
                                            PhraseCase{"V A N", 0, true, false, 0},
                                            PhraseCase{"A, N", 0, true, false, 0}));
 
+TEST_F(PhraseFinders, PhrasesAreAtMostTheLongestLength) {
+    std::string codes;
+    for (int i = 0; i < 70; ++i) codes += "A ";
+    ElementBuilder els(codes + "N");
+    GiveReadings(els);
+    const TNounPhrase left = FindNounPhrase(m, els[70], true, false);
+    EXPECT_TRUE(left.Found);
+    EXPECT_EQ(IndexOf(els, left.Bound), 70 - kMaxPhraseLength);
+    EXPECT_EQ(FindNounPhrase(m, els[70 - kMaxPhraseLength + 1], true, true).Bound, els[70]);
+    EXPECT_FALSE(FindNounPhrase(m, els[70 - kMaxPhraseLength], true, true).Found);
+    EXPECT_EQ(FindAdjGroup(m, els[0], true).Last, els[kMaxPhraseLength - 1]);
+}
+
 TEST_F(PhraseFinders, NoPhraseFromNowhere) {
     EXPECT_FALSE(FindNounPhrase(m, nullptr, true, true).Found);
     EXPECT_FALSE(FindNounPhrase(m, nullptr, true, false).Found);

@@ -1,0 +1,126 @@
+#include "import/DictionaryBuilder.h"
+
+#include "lexicon/Error.h"
+#include "lexicon/KunimorStreamFormat.h"
+#include "lexicon/PathText.h"
+#include "lexicon/WordKind.h"
+
+#include "morphology/FormSynthesis.h"
+#include "morphology/FormsText.h"
+
+#include <limits>
+#include <set>
+
+namespace kunimor::import {
+
+namespace {
+
+const std::string kNoForms;
+const std::vector<TDictionaryBuilder::TWordRef> kNoWords;
+
+TableId EtalonTable(int lang) { return lang == 1 ? TableId::EtalonB : TableId::EtalonR; }
+TableId WordsTable(int lang) { return lang == 1 ? TableId::WordsB : TableId::WordsR; }
+
+}  // namespace
+
+TDictionaryBuilder::TDictionaryBuilder() {
+    for (const TableSpec& spec : TableSpecs()) tables_.push_back(CreateTable(spec));
+}
+
+int16_t TDictionaryBuilder::AddParadigm(int lang, int kind, int rodChislo, const std::string& forms,
+                                        const std::string& sampleStem) {
+    auto [it, fresh] = paradigms_[lang].try_emplace({kind, rodChislo, forms}, 0);
+    if (!fresh) return it->second;
+    if (paradigmForms_[lang].size() >= static_cast<size_t>(std::numeric_limits<int16_t>::max()))
+        throw Error("more paradigms than 16-bit paradigm numbers");
+    paradigmForms_[lang].push_back(forms);
+    paradigmKinds_[lang].push_back(kind);
+    it->second = static_cast<int16_t>(paradigmForms_[lang].size());
+    Table& t = Tbl(EtalonTable(lang));
+    t.Insert();
+    t.Set(EtalonField::No, Value(static_cast<int32_t>(it->second)));
+    t.Set(EtalonField::Osnova, Value(sampleStem));
+    t.Set(EtalonField::Kind, Value(static_cast<int32_t>(kind)));
+    t.Set(EtalonField::Forms, Value(forms));
+    t.Set(EtalonField::RodChislo, Value(static_cast<int32_t>(rodChislo)));
+    t.Set(EtalonField::Modif, Value(false));
+    t.Post();
+    return it->second;
+}
+
+int32_t TDictionaryBuilder::AddWord(int lang, const std::string& stem, int16_t etalonNo, int16_t tag) {
+    auto [it, fresh] = words_[lang].try_emplace({stem, etalonNo}, 0);
+    if (!fresh) return it->second;
+    wordEtalon_[lang].push_back(etalonNo);
+    it->second = static_cast<int32_t>(wordEtalon_[lang].size());
+    Table& t = Tbl(WordsTable(lang));
+    t.Insert();
+    t.Set(WordsField::No, Value(it->second));
+    t.Set(WordsField::Osnova, Value(stem));
+    t.Set(WordsField::EtalonNo, Value(static_cast<int32_t>(etalonNo)));
+    t.Set(WordsField::Tag, Value(static_cast<int32_t>(tag)));
+    t.Set(WordsField::Modif, Value(false));
+    t.Post();
+    if (etalonNo > 0) AddExtraStems(lang, it->second, stem, paradigmForms_[lang][etalonNo - 1]);
+    return it->second;
+}
+
+void TDictionaryBuilder::AddExtraStems(int lang, int32_t wordNo, const std::string& stem, const std::string& forms) {
+    std::set<std::string> stems;
+    for (int f = 1; f <= kMaxFormNo; ++f) {
+        for (bool alt : {false, true}) {
+            std::string_view part = FormEnding(forms, f, alt);
+            if (part.empty()) continue;
+            std::string built = stem;
+            if (!ApplyEnding(lang, built, part, true)) continue;  // the form check reports it
+            if (!(built + std::string(part)).starts_with(stem)) stems.insert(built);
+        }
+    }
+    Table& t = Tbl(lang == 1 ? TableId::StemB : TableId::StemR);
+    for (const std::string& s : stems) {
+        t.Insert();
+        t.Set(StemField::Stem, Value(s));
+        t.Set(StemField::WordNo, Value(wordNo));
+        t.Post();
+    }
+}
+
+void TDictionaryBuilder::IndexLemma(int lang, const std::string& lemma, int kind, int rodChislo, int32_t wordNo) {
+    auto& refs = lemmas_[lang][lemma];
+    for (const TWordRef& r : refs)
+        if (r.No == wordNo) return;
+    refs.push_back({wordNo, kind, rodChislo});
+}
+
+const std::vector<TDictionaryBuilder::TWordRef>& TDictionaryBuilder::WordsOfLemma(int lang,
+                                                                                  const std::string& lemma) const {
+    const auto it = lemmas_[lang].find(lemma);
+    return it == lemmas_[lang].end() ? kNoWords : it->second;
+}
+
+const std::string& TDictionaryBuilder::FormsOfWord(int lang, int32_t wordNo) const {
+    if (wordNo < 1 || wordNo > static_cast<int32_t>(wordEtalon_[lang].size())) return kNoForms;
+    const int16_t etalon = wordEtalon_[lang][wordNo - 1];
+    if (etalon < 1) return kNoForms;
+    return paradigmForms_[lang][etalon - 1];
+}
+
+int TDictionaryBuilder::KindOfWord(int lang, int32_t wordNo) const {
+    if (wordNo < 1 || wordNo > static_cast<int32_t>(wordEtalon_[lang].size())) return 0;
+    const int16_t etalon = wordEtalon_[lang][wordNo - 1];
+    return etalon < 1 ? kUnchangeable : paradigmKinds_[lang][etalon - 1];
+}
+
+void TDictionaryBuilder::Write(const std::filesystem::path& dir) {
+    for (const TableSpec& spec : TableSpecs()) {
+        KunimorStreamFormat format;
+        const std::filesystem::path file = dir / (spec.baseName + kDictionaryExtension);
+        try {
+            Tbl(spec.id).SaveToFile(file.string(), format);
+        } catch (const Error& e) {
+            throw Error(PathText(file) + ": " + e.what());
+        }
+    }
+}
+
+}  // namespace kunimor::import

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "import/ImportReport.h"
+#include "import/WordParadigm.h"
+
+namespace kunimor::import {
+
+// One word of a generator: its forms as the open data gives them, already
+// placed in the project's form slots.
+struct TLexeme {
+    std::string Lemma;   // dictionary text of the data's lemma
+    int Kind = 0;
+    int Gender = 0;      // nouns: RodChislo from the gender tag
+    bool Animate = false;
+    bool ProperName = false;
+    bool Transitive = false;  // Russian verbs marked tv take the accusative
+    struct TForm {
+        uint8_t Form;
+        bool Alt, Fallback;
+        std::string Text;
+    };
+    std::vector<TForm> Forms;
+};
+
+// Collects the entries of one language's generator into words.
+class TLexemeCollector {
+public:
+    TLexemeCollector(int lang, TImportReport& report) : lang_(lang), report_(report) {}
+
+    // One generator entry: its analysis ("lemma<tags>") and its surface form.
+    void Add(std::string_view analysis, std::string_view surface);
+
+    std::vector<TLexeme>& Lexemes() { return lexemes_; }
+
+private:
+    int lang_;
+    TImportReport& report_;
+    std::vector<TLexeme> lexemes_;
+    std::unordered_map<std::string, size_t> byKey_;
+};
+
+// The word's forms by slot: a second text for a taken slot becomes its
+// alternative, fallbacks fill only empty main forms, and the known faults of
+// the Russian noun data are repaired. Counts what it drops and repairs.
+TFormTable FormTableOf(int lang, const TLexeme& lexeme, TImportReport& report);
+
+}  // namespace kunimor::import

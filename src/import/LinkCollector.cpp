@@ -1,0 +1,120 @@
+#include "import/LinkCollector.h"
+
+#include "lexicon/Language.h"
+#include "lexicon/Schema.h"
+#include "lexicon/WordKind.h"
+#include "morphology/FormsText.h"
+
+#include <algorithm>
+#include <tuple>
+#include <vector>
+
+namespace kunimor::import {
+
+namespace {
+
+// Correspondence flags, from Belarusian to Russian.
+constexpr int kFirstToFirst = 1, kSecondToSecond = 2;
+
+int EditDistance(const std::string& a, const std::string& b) {
+    std::vector<int> row(b.size() + 1);
+    for (size_t j = 0; j <= b.size(); ++j) row[j] = static_cast<int>(j);
+    for (size_t i = 1; i <= a.size(); ++i) {
+        int diagonal = row[0];
+        row[0] = static_cast<int>(i);
+        for (size_t j = 1; j <= b.size(); ++j) {
+            const int up = row[j];
+            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
+            diagonal = up;
+        }
+    }
+    return row[b.size()];
+}
+
+}  // namespace
+
+std::vector<int32_t> TLinkCollector::Words(int lang, const std::string& lemma, int kind, int gender,
+                                           const char* what) {
+    std::vector<int32_t> exact, ofKind;
+    for (const auto& w : builder_.WordsOfLemma(lang, lemma)) {
+        if (kind != kUndefinedKind && w.Kind != kind) continue;
+        ofKind.push_back(w.No);
+        if (gender == 0 || w.RodChislo == 0 || w.RodChislo == gender) exact.push_back(w.No);
+    }
+    if (ofKind.empty()) report_.Count("dropped", std::string("pair: ") + what + " word not in the dictionary");
+    return exact.empty() ? ofKind : exact;
+}
+
+// Words of one kind link half to half (singular to singular, plain to
+// reflexive...) where both have the half; links across kinds carry none.
+int TLinkCollector::CorrespondenceFlags(int32_t ruNo, int32_t beNo) const {
+    const int kind = builder_.KindOfWord(kRussian, ruNo);
+    if (kind != builder_.KindOfWord(kBelarusian, beNo)) return 0;
+    const FormHalves ru = HalfForms(kind, builder_.FormsOfWord(kRussian, ruNo));
+    const FormHalves be = HalfForms(kind, builder_.FormsOfWord(kBelarusian, beNo));
+    return (ru.inFirst && be.inFirst ? kFirstToFirst : 0) | (ru.inSecond && be.inSecond ? kSecondToSecond : 0);
+}
+
+template <class Change>
+int TLinkCollector::Link(const std::string& ru, int ruKind, int ruGender, const std::string& be, int beKind,
+                         int beGender, Change change) {
+    const auto ruWords = Words(kRussian, ru, ruKind, ruGender, "Russian");
+    const auto beWords = Words(kBelarusian, be, beKind, beGender, "Belarusian");
+    const int distance = EditDistance(ru, be);
+    int made = 0;
+    for (int32_t r : ruWords) {
+        for (int32_t b : beWords) {
+            auto [it, fresh] = links_.try_emplace({r, b});
+            if (fresh) it->second.Distance = distance;
+            made += change(it->second, fresh) ? 1 : 0;
+        }
+    }
+    return made;
+}
+
+void TLinkCollector::AddCurated(const TCuratedPair& p) {
+    const int made = Link(p.Ru, p.RuKind, p.RuGender, p.Be, p.BeKind, p.BeGender, [&](TLink& l, bool) {
+        if (p.IntoRussian) l.IntoRussian = 1;
+        if (p.IntoBelarusian) l.IntoBelarusian = 1;
+        const Tier tier = p.IntoRussian && p.IntoBelarusian ? kBothDirections : kOneDirection;
+        l.Rank = std::min(l.Rank, tier);
+        return true;
+    });
+    if (made > 0) report_.Count("taken", "pairs from the bilingual dictionaries");
+}
+
+void TLinkCollector::AddInduced(const TLemmaPair& p) {
+    const int made = Link(p.Ru, p.Kind, 0, p.Be, p.Kind, 0, [](TLink&, bool fresh) { return fresh; });
+    report_.Count(made > 0 ? "taken" : "dropped", "verb pairs found by spelling");
+}
+
+void TLinkCollector::AddSupplement(const std::string& ru, const std::string& be, int kind, int priority) {
+    const int made = Link(ru, kind, 0, be, kind, 0, [&](TLink& l, bool) {
+        l.IntoRussian = l.IntoBelarusian = std::clamp(priority, 0, 3);
+        l.Rank = kSupplement;
+        return true;
+    });
+    report_.Count(made > 0 ? "taken" : "dropped", "pairs from the supplement");
+}
+
+void TLinkCollector::Write(Table& trans) const {
+    using Entry = std::pair<const std::pair<int32_t, int32_t>, TLink>;
+    std::vector<const Entry*> order;
+    order.reserve(links_.size());
+    for (const Entry& e : links_) order.push_back(&e);
+    std::stable_sort(order.begin(), order.end(), [](const Entry* a, const Entry* b) {
+        return std::tie(a->second.Rank, a->second.Distance) < std::tie(b->second.Rank, b->second.Distance);
+    });
+    for (const Entry* e : order) {
+        const auto [ruNo, beNo] = e->first;
+        const int tag = e->second.IntoRussian | (e->second.IntoBelarusian << 2) |
+                        (CorrespondenceFlags(ruNo, beNo) << 4);
+        trans.Insert();
+        trans.Set(TransField::RusNo, Value(ruNo));
+        trans.Set(TransField::BelNo, Value(beNo));
+        trans.Set(TransField::Tag, Value(static_cast<int32_t>(tag)));
+        trans.Post();
+    }
+}
+
+}  // namespace kunimor::import

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <utility>
+
+#include "import/CuratedPairs.h"
+#include "import/DictionaryBuilder.h"
+#include "import/ImportReport.h"
+#include "import/ImportTypes.h"
+
+namespace kunimor::import {
+
+// Collects the translation links of the new dictionary and writes them in
+// the order a user would want a word's translations in: curated pairs of
+// the supplement first, then pairs both bilingual dictionaries list, then
+// pairs only one lists, then pairs found by spelling; within each, the
+// target spelled most like the source first.
+//
+// Priorities (lower is better): a pair gets 1 in each direction whose
+// dictionary lists it and 2 in the other; pairs found by spelling get 2
+// both ways; a supplement entry sets its own priority both ways and
+// replaces what the open data said about the same pair.
+class TLinkCollector {
+public:
+    TLinkCollector(TDictionaryBuilder& builder, TImportReport& report) : builder_(builder), report_(report) {}
+
+    void AddCurated(const TCuratedPair& pair);
+    void AddInduced(const TLemmaPair& pair);
+    void AddSupplement(const std::string& ru, const std::string& be, int kind, int priority);
+
+    // Appends the links to the Trans table, in rank order.
+    void Write(Table& trans) const;
+
+private:
+    enum Tier { kSupplement, kBothDirections, kOneDirection, kInduced };
+    struct TLink {
+        int IntoRussian = 2, IntoBelarusian = 2;
+        Tier Rank = kInduced;
+        int Distance = 0;
+    };
+    // The words of the language with this lemma, kind (0: any) and gender (0: any).
+    std::vector<int32_t> Words(int lang, const std::string& lemma, int kind, int gender, const char* what);
+    int CorrespondenceFlags(int32_t ruNo, int32_t beNo) const;
+    template <class Change>
+    int Link(const std::string& ru, int ruKind, int ruGender, const std::string& be, int beKind, int beGender,
+             Change change);
+
+    TDictionaryBuilder& builder_;
+    TImportReport& report_;
+    std::map<std::pair<int32_t, int32_t>, TLink> links_;
+};
+
+}  // namespace kunimor::import

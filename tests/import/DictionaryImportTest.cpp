@@ -1,0 +1,167 @@
+#include "import/DictionaryImport.h"
+
+#include "lexicon/BelModule.h"
+#include "lexicon/Error.h"
+#include "lexicon/Language.h"
+#include "lexicon/Schema.h"
+#include "morphology/StemSeeker.h"
+#include "support/TempDir.h"
+#include "support/Text.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+using namespace kunimor;
+using namespace kunimor::import;
+
+namespace {
+
+// One symbol per UTF-8 character, a tag <...> as one symbol.
+std::vector<std::string> Symbols(const std::string& s) {
+    std::vector<std::string> out;
+    for (size_t i = 0; i < s.size();) {
+        size_t n = 1;
+        if (s[i] == '<') n = s.find('>', i) - i + 1;
+        else if ((s[i] & 0xE0) == 0xC0) n = 2;
+        else if ((s[i] & 0xF0) == 0xE0) n = 3;
+        out.push_back(s.substr(i, n));
+        i += n;
+    }
+    return out;
+}
+
+// A transducer in ATT text holding exactly these (input, output) entries,
+// each as its own chain of states.
+void WriteAtt(const std::filesystem::path& file, const std::vector<std::pair<std::string, std::string>>& entries) {
+    std::ofstream out(file);
+    int next = 1;
+    for (const auto& [in, outText] : entries) {
+        const auto a = Symbols(in), b = Symbols(outText);
+        const size_t n = std::max(a.size(), b.size());
+        int from = 0;
+        for (size_t k = 0; k < n; ++k) {
+            const int to = next++;
+            out << from << '\t' << to << '\t' << (k < a.size() ? a[k] : "@0@") << '\t'
+                << (k < b.size() ? b[k] : "@0@") << "\t0.0\n";
+            from = to;
+        }
+        out << from << "\t0.0\n";
+    }
+}
+
+class DictionaryImportTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        source = dir.Path() / "source";
+        std::filesystem::create_directories(source);
+        WriteAtt(source / "rus-bel.autogen.att",
+                 {{"кніга<n><f><nn><sg><nom>", "кніга"}, {"кніга<n><f><nn><sg><gen>", "кнігі"},
+                  {"кніга<n><f><nn><sg><dat>", "кнізе"}, {"кніга<n><f><nn><pl><nom>", "кнігі"},
+                  {"лес<n><m><nn><sg><nom>", "лес"}, {"лес<n><m><nn><sg><loc>", "лесе"},
+                  {"чытаць<vblex><impf><inf>", "чытаць"}, {"чытаць<vblex><impf><pres><p3><sg>", "чытае"},
+                  {"чытаць<vblex><impf><past><m><sg>", "чытаў"}, {"чытаць<vblex><impf><imp><p1><pl>", "чытаем"},
+                  {"еканне<n><nt><nn><sg><nom>", "еканне"}, {"еканне<n><nt><nn><sg><loc>", "еканнi"}});
+        WriteAtt(source / "bel-rus.autogen.att",
+                 {{"книга<n><f><nn><sg><nom>", "книга"}, {"книга<n><f><nn><sg><gen>", "книги"},
+                  {"книга<n><f><nn><sg><dat>", "книгу"}, {"книга<n><f><nn><sg><acc>", "книгу"},
+                  {"книга<n><f><nn><sg><prp>", "книге"}, {"книга<n><f><nn><pl><nom>", "книги"},
+                  {"лес<n><m><nn><sg><nom>", "лес"},
+                  {"лес<n><m><nn><sg><prp>", "лесе"}, {"лес<n><m><nn><sg><loc>", "лесу"},
+                  {"читать<vblex><impf><tv><inf>", "читать"}, {"читать<vblex><impf><iv><inf>", "читать"},
+                  {"читать<vblex><impf><tv><pres><p3><sg>", "читает"},
+                  {"читать<vblex><impf><tv><past><m><sg>", "читал"},
+                  {"читать<vblex><impf><tv><inf><pass>", "читаться"},
+                  {"читать<vblex><impf><tv><pprs><actv><m><an><sg><nom>", "читающий"},
+                  {"идти<vblex><impf><iv><inf>", "идти"}, {"идти<vblex><impf><iv><past><m><sg>", "шёл"}});
+        WriteAtt(source / "bel-rus.autobil.att",
+                 {{"кніга<n><f>", "книга<n><f>"}, {"чытаць<vblex><impf>", "читать<vblex><impf>"}});
+        WriteAtt(source / "rus-bel.autobil.att", {{"книга<n><f>", "кніга<n><f>"}});
+        std::ofstream(dir.Path() / "supplement.tsv") << "# Russian\tBelarusian\tpart of speech\tpriority\n"
+                                                        "лес\tлес\tnoun\t0\n";
+        options.SourceDir = source;
+        options.OutDir = dir.Path() / "data";
+        options.SupplementFile = dir.Path() / "supplement.tsv";
+    }
+
+    // The Trans tag of the link between the words with these dictionary forms.
+    int LinkTag(TBelModule& m, const std::string& ru, const std::string& be) {
+        const auto word = [&](int lang, const std::string& lemma) {
+            int32_t no = 0;
+            m.SetDirection(lang);
+            SeekWord(m, W(lemma), [&](const TWordFormArgs& a) { if (a.Form == 1 && no == 0) no = a.No; });
+            return no;
+        };
+        const int32_t r = word(kRussian, ru), b = word(kBelarusian, be);
+        Table& t = m.tblTrans();
+        for (t.First(); !t.Eof(); t.Next())
+            if (t.GetInt(TransField::RusNo) == r && t.GetInt(TransField::BelNo) == b) return t.GetInt(TransField::Tag);
+        return -1;
+    }
+
+    TempDir dir;
+    std::filesystem::path source;
+    TImportOptions options;
+    std::ostringstream log;
+};
+
+}  // namespace
+
+TEST_F(DictionaryImportTest, BuildsADictionaryTheTranslatorOpens) {
+    const TImportReport report = ImportDictionary(options, log);
+    TBelModule m;
+    ASSERT_TRUE(m.OpenDictionary(options.OutDir.string() + "/"));  // the special words are there
+
+    // Every form of every word (the data's and the special words') was found back by stem seeking.
+    for (const std::string language : {"Russian", "Belarusian"}) {
+        EXPECT_EQ(report.Get("failed", language + " form not found back by stem seeking"), 0);
+        EXPECT_GT(report.Get("taken", language + " forms"), 0);
+        EXPECT_GE(report.Get("checked", language + " forms found back by stem seeking"),
+                  report.Get("taken", language + " forms"));
+    }
+    EXPECT_EQ(report.Get("dropped", "form: participle"), 1);
+    EXPECT_EQ(report.Get("dropped", "form: imperative of the 1st or 3rd person"), 1);
+    EXPECT_EQ(report.Get("dropped", "Russian form: not built from the stem (suppletive or long ending)"), 1);
+}
+
+TEST_F(DictionaryImportTest, RepairsTheKnownFaultsOfTheData) {
+    const TImportReport report = ImportDictionary(options, log);
+    EXPECT_EQ(report.Get("repaired", "Russian -ка/-га/-ха noun: dative singular equal to the accusative"), 1);
+    EXPECT_EQ(report.Get("repaired", "Latin letters in a Belarusian word"), 1);
+    TBelModule m;
+    ASSERT_TRUE(m.OpenDictionary(options.OutDir.string() + "/"));
+    const auto forms = [&](int lang, const char* surface) {
+        std::vector<int> found;
+        m.SetDirection(lang);
+        SeekWord(m, W(surface), [&](const TWordFormArgs& a) { found.push_back(a.Form * 2 + a.Alt); });
+        return found;
+    };
+    EXPECT_EQ(forms(kRussian, "книгу"), std::vector<int>{4 * 2});                    // accusative only
+    EXPECT_EQ(forms(kRussian, "книге"), (std::vector<int>{3 * 2, 6 * 2}));           // dative, prepositional
+    EXPECT_EQ(forms(kRussian, "лесу"), std::vector<int>{6 * 2 + 1});                 // second locative
+    EXPECT_EQ(forms(kRussian, "читаться"), std::vector<int>{16 * 2});                // reflexive twin
+    EXPECT_EQ(forms(kRussian, "шел"), std::vector<int>{});                          // suppletive, dropped
+    EXPECT_EQ(forms(kBelarusian, "еканні"), std::vector<int>{6 * 2});
+}
+
+TEST_F(DictionaryImportTest, LinksGetTheBetterPriorityOnlyInTheDirectionsThatListThem) {
+    ImportDictionary(options, log);
+    TBelModule m;
+    ASSERT_TRUE(m.OpenDictionary(options.OutDir.string() + "/"));
+    // Bits 0-1: priority into Russian, 2-3: into Belarusian, 4-7: correspondence flags.
+    EXPECT_EQ(LinkTag(m, "книга", "кніга") & 15, 1 | 1 << 2);
+    EXPECT_EQ(LinkTag(m, "книга", "кніга") >> 4, 1 | 2);  // singular and plural match
+    EXPECT_EQ(LinkTag(m, "читать", "чытаць") & 15, 1 | 2 << 2);  // listed only Belarusian → Russian
+    EXPECT_EQ(LinkTag(m, "лес", "лес") & 15, 0);  // the supplement's priority 0 both ways
+}
+
+TEST_F(DictionaryImportTest, AMissingSourceLeavesTheTargetAlone) {
+    std::filesystem::remove(source / "bel-rus.autogen.att");
+    std::filesystem::create_directories(options.OutDir);
+    std::ofstream(options.OutDir / "keep.txt") << "x";
+    EXPECT_THROW(ImportDictionary(options, log), Error);
+    EXPECT_TRUE(std::filesystem::exists(options.OutDir / "keep.txt"));
+    EXPECT_FALSE(std::filesystem::exists(options.OutDir / "WordsR.kmr"));
+}
