@@ -9,6 +9,7 @@
 #include "lexicon/BelModule.h"
 #include "lexicon/Direction.h"
 #include "lexicon/Language.h"
+#include "lexicon/WordKind.h"
 #include "morphology/FormSynthesis.h"
 #include "morphology/IndexedRecords.h"
 #include "morphology/Junction.h"
@@ -20,6 +21,7 @@ namespace {
 constexpr std::string_view kOwnStemIndex = "OsnovaInd";
 constexpr std::string_view kAdditionalStemIndex = "StemInd";
 constexpr std::string_view kWordNoIndex = "NoInd";
+constexpr std::string_view kEtalonNoIndex = "NoInd";
 
 Table& CurrentOn(Table& table, std::string_view indexName) {
     if (table.FindIndex(indexName) != table.CurrentIndexPosition()) table.SetIndexName(indexName);
@@ -37,7 +39,8 @@ public:
           lang_(SourceLang),
           words_(CurrentOn(module.WordsTable(lang_), kOwnStemIndex), kOwnStemIndex),
           stems_(CurrentOn(module.StemTable(lang_), kAdditionalStemIndex), kAdditionalStemIndex),
-          wordNumbers_(module.WordsTable(lang_), kWordNoIndex) {}
+          wordNumbers_(module.WordsTable(lang_), kWordNoIndex),
+          etalons_(module.EtalonTable(lang_), kEtalonNoIndex) {}
 
     bool Run() {
         const std::size_t length = surface_.size();
@@ -99,10 +102,10 @@ private:
         osnova_ = words_.Text(word, WordsField::Osnova);
         const auto etalonNo = static_cast<int16_t>(words_.Number(word, WordsField::EtalonNo));
         const auto tag = static_cast<int16_t>(words_.Number(word, WordsField::Tag));
-        LoadParadigm(etalonNo);
-        const uint8_t kind = module_.CurEtalon.Kind;
-        const uint8_t rodChislo = module_.CurEtalon.RodChislo;
-        const auto paradigm = ParsedParadigm(lang_, etalonNo, kind, module_.CurEtalon.Forms);
+        const TParadigmFields fields = Paradigm(etalonNo);
+        const uint8_t kind = fields.Kind;
+        const uint8_t rodChislo = fields.RodChislo;
+        const auto paradigm = ParsedParadigm(lang_, etalonNo, kind, fields.Forms);
 
         // Rule runs are numbered in the order of the parts, so each is applied
         // when its first part comes up, where building that form would fail.
@@ -137,16 +140,24 @@ private:
         }
     }
 
-    void LoadParadigm(int16_t etalonNo) {
-        if (etalonNo == 0) {
-            // Paradigm 0 is a real paradigm, while LoadEtalon with 0 would read
-            // whatever record the etalon table happens to be on.
-            Table& etalons = module_.EtalonTable(lang_);
-            if (!etalons.Locate("No", {Value(int32_t{0})})) {
-                module_.DictionaryError("Dead link No 0 in dictionary " + etalons.Name());
-            }
+    // The paradigm record of a word, read straight from the index: the
+    // seeker runs for every word of a text and must not move the module's
+    // cursors or copy records for it.
+    struct TParadigmFields {
+        uint8_t Kind = kUnchangeable;
+        uint8_t RodChislo = 0;
+        std::string_view Forms = "@";
+    };
+    TParadigmFields Paradigm(int16_t etalonNo) const {
+        if (etalonNo < 0) return {};
+        for (std::size_t p = etalons_.LowerBound(etalonNo); const Record* e = etalons_.At(p); ++p) {
+            if (etalons_.Number(*e, EtalonField::No) != etalonNo) break;
+            if (etalons_.Accepts(*e))
+                return {static_cast<uint8_t>(etalons_.Number(*e, EtalonField::Kind)),
+                        static_cast<uint8_t>(etalons_.Number(*e, EtalonField::RodChislo)),
+                        etalons_.Text(*e, EtalonField::Forms)};
         }
-        module_.LoadEtalon(lang_, etalonNo);
+        module_.DictionaryError("Dead link No " + std::to_string(etalonNo) + " in dictionary " + etalons_.TableName());
     }
 
     // Whether stem and ending, joined as synthesis joins them, give the surface word.
@@ -171,6 +182,7 @@ private:
     const TIndexedRecords words_;
     const TIndexedRecords stems_;
     const TIndexedRecords wordNumbers_;
+    const TIndexedRecords etalons_;
     bool found_ = false;
     bool stop_ = false;
     std::string osnova_;                 // the candidate's stem as stored
