@@ -1,5 +1,6 @@
 #include "translator/CollocationMatching.h"
 
+#include "lexicon/LookupSettings.h"
 #include "lexicon/WordKind.h"
 #include "translator/Segmentation.h"
 #include "translator/TranslatorFixture.h"
@@ -102,6 +103,21 @@ TEST_F(CollocationMatching, AnUntranslatableCollocationIsSkipped) {
     m.tblTrans().Delete();
     Match("дом брат");
     EXPECT_THAT(Written(), ElementsAre("дом", "брат"));
+}
+
+// The expert's report of a missing translation reads the collocation table
+// in the middle of the search; the next collocation of the pair is still tried.
+TEST_F(CollocationMatching, ReportingAMissingTranslationDoesNotLoseTheNextCandidate) {
+    AddCollocation(5000004, 0, {kDom, kBrat});
+    ASSERT_TRUE(m.tblTrans().Locate("RusNo", {Value(int32_t{5000004})}));
+    m.tblTrans().Delete();
+    AddCollocation(5000005, 0, {kDom, kBrat});
+    AdvTrans = true;
+    Match("дом брат");
+    AdvTrans = false;
+    EXPECT_THAT(Written(), ElementsAre("дом брат"));
+    EXPECT_EQ(ElementList->Readings->WordNo, 5000005);
+    EXPECT_THAT(messages, ::testing::Contains(::testing::HasSubstr("5000004")));
 }
 
 }  // namespace

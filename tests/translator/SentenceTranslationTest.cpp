@@ -91,6 +91,12 @@ TEST_F(SentenceTranslation, SpecialWordsChooseByNeighboursMoveAndJoin) {
         // an initial stays as written unless its letter is the source's own
         {kRussian, "А. Брат", "А. Брат"},
         {kRussian, "И. Брат", "І. Брат"},
+        // at the ends of a piece the rules find nothing to move or join
+        {kRussian, "ли", "ці"},
+        {kRussian, "-то", "-вось"},
+        {kRussian, "по-", "па-"},
+        {kBelarusian, "ці", "или"},
+        {kBelarusian, "Ці?", "Или?"},
         // the target's short words fit their neighbours
         {kRussian, "со мной, дом же, книга же", "са мной, дом жа, кніга ж"},
         {kBelarusian, "дом жа, з мной", "дом же, с мной"},
