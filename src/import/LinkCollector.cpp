@@ -3,6 +3,7 @@
 #include "lexicon/Language.h"
 #include "lexicon/Schema.h"
 #include "lexicon/WordKind.h"
+#include "textservices/Cp1251Literal.h"
 #include "morphology/FormsText.h"
 
 #include <algorithm>
@@ -14,7 +15,16 @@ namespace kunimor::import {
 namespace {
 
 // Correspondence flags, from Belarusian to Russian.
-constexpr int kFirstToFirst = 1, kSecondToSecond = 2;
+constexpr int kFirstToFirst = 1, kSecondToSecond = 2, kFirstToSecond = 4;
+
+// The Belarusian reflexive verb of a verb (выкарыстоўваць: выкарыстоўвацца,
+// несці: несціся), empty for anything else.
+std::string ReflexiveLemma(const std::string& verb) {
+    const std::string_view infinitive = "ць"_cp1251;
+    if (verb.ends_with(infinitive)) return verb.substr(0, verb.size() - infinitive.size()) + std::string("цца"_cp1251);
+    if (verb.ends_with("ці"_cp1251) || verb.ends_with("чы"_cp1251)) return verb + std::string("ся"_cp1251);
+    return {};
+}
 
 int EditDistance(const std::string& a, const std::string& b) {
     std::vector<int> row(b.size() + 1);
@@ -69,7 +79,30 @@ int TLinkCollector::Link(const std::string& ru, int ruKind, int ruGender, const 
             made += change(it->second, fresh) ? 1 : 0;
         }
     }
+    if (made > 0 && IsVerb(ruKind) && IsVerb(beKind)) LinkReflexiveHalves(ruWords, be, beKind, distance, change);
     return made;
+}
+
+// Russian keeps a verb's -ся forms in its second half, Belarusian makes the
+// reflexive verb a word of its own: the pair of the plain verbs stands for
+// that one too (выкарыстоўваецца for используется).
+template <class Change>
+void TLinkCollector::LinkReflexiveHalves(const std::vector<int32_t>& ruWords, const std::string& be, int beKind,
+                                         int distance, Change change) {
+    const std::string reflexive = ReflexiveLemma(be);
+    if (reflexive.empty()) return;
+    for (const auto& w : builder_.WordsOfLemma(kBelarusian, reflexive)) {
+        if (w.Kind != beKind) continue;
+        for (int32_t r : ruWords) {
+            if (!HalfForms(beKind, builder_.FormsOfWord(kRussian, r)).inSecond) continue;
+            auto [it, fresh] = links_.try_emplace({r, w.No});
+            if (fresh) {
+                it->second.Distance = distance;
+                it->second.ReflexiveHalf = true;
+            }
+            change(it->second, fresh);
+        }
+    }
 }
 
 void TLinkCollector::AddCurated(const TCuratedPair& p) {
@@ -108,7 +141,7 @@ void TLinkCollector::Write(Table& trans) const {
     for (const Entry* e : order) {
         const auto [ruNo, beNo] = e->first;
         const int tag = e->second.IntoRussian | (e->second.IntoBelarusian << 2) |
-                        (CorrespondenceFlags(ruNo, beNo) << 4);
+                        ((e->second.ReflexiveHalf ? kFirstToSecond : CorrespondenceFlags(ruNo, beNo)) << 4);
         trans.Insert();
         trans.Set(TransField::RusNo, Value(ruNo));
         trans.Set(TransField::BelNo, Value(beNo));

@@ -4,6 +4,7 @@
 #include <map>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "import/CuratedPairs.h"
 #include "import/DictionaryBuilder.h"
@@ -39,10 +40,15 @@ private:
         int IntoRussian = 2, IntoBelarusian = 2;
         Tier Rank = kInduced;
         int Distance = 0;
+        // Russian reflexive forms to a Belarusian reflexive verb (its own word).
+        bool ReflexiveHalf = false;
     };
     // The words of the language with this lemma, kind (0: any) and gender (0: any).
     std::vector<int32_t> Words(int lang, const std::string& lemma, int kind, int gender, const char* what);
     int CorrespondenceFlags(int32_t ruNo, int32_t beNo) const;
+    template <class Change>
+    void LinkReflexiveHalves(const std::vector<int32_t>& ruWords, const std::string& be, int beKind, int distance,
+                             Change change);
     template <class Change>
     int Link(const std::string& ru, int ruKind, int ruGender, const std::string& be, int beKind, int beGender,
              Change change);

@@ -63,6 +63,7 @@ protected:
                   {"лес<n><m><nn><sg><nom>", "лес"}, {"лес<n><m><nn><sg><loc>", "лесе"},
                   {"чытаць<vblex><impf><inf>", "чытаць"}, {"чытаць<vblex><impf><pres><p3><sg>", "чытае"},
                   {"чытаць<vblex><impf><past><m><sg>", "чытаў"}, {"чытаць<vblex><impf><imp><p1><pl>", "чытаем"},
+                  {"чытацца<vblex><impf><inf>", "чытацца"}, {"чытацца<vblex><impf><pres><p3><sg>", "чытаецца"},
                   {"еканне<n><nt><nn><sg><nom>", "еканне"}, {"еканне<n><nt><nn><sg><loc>", "еканнi"}});
         WriteAtt(source / "bel-rus.autogen.att",
                  {{"книга<n><f><nn><sg><nom>", "книга"}, {"книга<n><f><nn><sg><gen>", "книги"},
@@ -155,6 +156,10 @@ TEST_F(DictionaryImportTest, LinksGetTheBetterPriorityOnlyInTheDirectionsThatLis
     EXPECT_EQ(LinkTag(m, "книга", "кніга") >> 4, 1 | 2);  // singular and plural match
     EXPECT_EQ(LinkTag(m, "читать", "чытаць") & 15, 1 | 2 << 2);  // listed only Belarusian → Russian
     EXPECT_EQ(LinkTag(m, "лес", "лес") & 15, 0);  // the supplement's priority 0 both ways
+    // Russian keeps читаться in читать's second half, Belarusian has чытацца of its own.
+    EXPECT_EQ(LinkTag(m, "читать", "чытаць") >> 4, 1);
+    EXPECT_EQ(LinkTag(m, "читать", "чытацца") & 15, 1 | 2 << 2);
+    EXPECT_EQ(LinkTag(m, "читать", "чытацца") >> 4, 4);  // Belarusian first half to Russian second
 }
 
 TEST_F(DictionaryImportTest, AMissingSourceLeavesTheTargetAlone) {
