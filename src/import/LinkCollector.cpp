@@ -121,7 +121,21 @@ void TLinkCollector::AddInduced(const TLemmaPair& p) {
     report_.Count(made > 0 ? "taken" : "dropped", "verb pairs found by spelling");
 }
 
+// A function word the supplement names but the generator lacks (Belarusian
+// гэта as the pronoun) needs no paradigm: it is added as it is written.
+void TLinkCollector::AddMissingFunctionWord(int lang, const std::string& word) {
+    if (word.find_first_of(" -") != std::string::npos) return;
+    for (const auto& w : builder_.WordsOfLemma(lang, word))
+        if (w.Kind == kUnchangeable) return;
+    builder_.IndexLemma(lang, word, kUnchangeable, 0, builder_.AddWord(lang, word, -1, 0));
+    report_.Count("taken", std::string(lang == kRussian ? "Russian" : "Belarusian") + " function words from the supplement");
+}
+
 void TLinkCollector::AddSupplement(const std::string& ru, const std::string& be, int kind, int priority) {
+    if (kind == kUnchangeable) {
+        AddMissingFunctionWord(kRussian, ru);
+        AddMissingFunctionWord(kBelarusian, be);
+    }
     const int made = Link(ru, kind, 0, be, kind, 0, [&](TLink& l, bool) {
         l.IntoRussian = l.IntoBelarusian = std::clamp(priority, 0, 3);
         l.Rank = kSupplement;

@@ -46,6 +46,7 @@ private:
     // The words of the language with this lemma, kind (0: any) and gender (0: any).
     std::vector<int32_t> Words(int lang, const std::string& lemma, int kind, int gender, const char* what);
     int CorrespondenceFlags(int32_t ruNo, int32_t beNo) const;
+    void AddMissingFunctionWord(int lang, const std::string& word);
     template <class Change>
     void LinkReflexiveHalves(const std::vector<int32_t>& ruWords, const std::string& be, int beKind, int distance,
                              Change change);

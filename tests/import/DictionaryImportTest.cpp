@@ -81,7 +81,8 @@ protected:
                  {{"кніга<n><f>", "книга<n><f>"}, {"чытаць<vblex><impf>", "читать<vblex><impf>"}});
         WriteAtt(source / "rus-bel.autobil.att", {{"книга<n><f>", "кніга<n><f>"}});
         std::ofstream(dir.Path() / "supplement.tsv") << "# Russian\tBelarusian\tpart of speech\tpriority\n"
-                                                        "лес\tлес\tnoun\t0\n";
+                                                        "лес\tлес\tnoun\t0\n"
+                                                        "это\tгэта\tfunc\t0\n";
         options.SourceDir = source;
         options.OutDir = dir.Path() / "data";
         options.SupplementFile = dir.Path() / "supplement.tsv";
@@ -156,6 +157,8 @@ TEST_F(DictionaryImportTest, LinksGetTheBetterPriorityOnlyInTheDirectionsThatLis
     EXPECT_EQ(LinkTag(m, "книга", "кніга") >> 4, 1 | 2);  // singular and plural match
     EXPECT_EQ(LinkTag(m, "читать", "чытаць") & 15, 1 | 2 << 2);  // listed only Belarusian → Russian
     EXPECT_EQ(LinkTag(m, "лес", "лес") & 15, 0);  // the supplement's priority 0 both ways
+    // function words neither generator has come in as the supplement writes them
+    EXPECT_EQ(LinkTag(m, "это", "гэта") & 15, 0);
     // Russian keeps читаться in читать's second half, Belarusian has чытацца of its own.
     EXPECT_EQ(LinkTag(m, "читать", "чытаць") >> 4, 1);
     EXPECT_EQ(LinkTag(m, "читать", "чытацца") & 15, 1 | 2 << 2);
