@@ -3,8 +3,8 @@
 #include "lexicon/Language.h"
 #include "lexicon/Schema.h"
 #include "lexicon/WordKind.h"
-#include "textservices/Cp1251Literal.h"
 #include "morphology/FormsText.h"
+#include "morphology/ReflexiveSuffix.h"
 
 #include <algorithm>
 #include <tuple>
@@ -16,15 +16,6 @@ namespace {
 
 // Correspondence flags, from Belarusian to Russian.
 constexpr int kFirstToFirst = 1, kSecondToSecond = 2, kFirstToSecond = 4;
-
-// The Belarusian reflexive verb of a verb (выкарыстоўваць: выкарыстоўвацца,
-// несці: несціся), empty for anything else.
-std::string ReflexiveLemma(const std::string& verb) {
-    const std::string_view infinitive = "ць"_cp1251;
-    if (verb.ends_with(infinitive)) return verb.substr(0, verb.size() - infinitive.size()) + std::string("цца"_cp1251);
-    if (verb.ends_with("ці"_cp1251) || verb.ends_with("чы"_cp1251)) return verb + std::string("ся"_cp1251);
-    return {};
-}
 
 int EditDistance(const std::string& a, const std::string& b) {
     std::vector<int> row(b.size() + 1);
@@ -89,8 +80,9 @@ int TLinkCollector::Link(const std::string& ru, int ruKind, int ruGender, const 
 template <class Change>
 void TLinkCollector::LinkReflexiveHalves(const std::vector<int32_t>& ruWords, const std::string& be, int beKind,
                                          int distance, Change change) {
-    const std::string reflexive = ReflexiveLemma(be);
-    if (reflexive.empty()) return;
+    constexpr int kReflexiveInfinitive = 16;
+    if (be.empty()) return;
+    const std::string reflexive = ReflexiveSuffix(kBelarusian, kReflexiveInfinitive, be);
     for (const auto& w : builder_.WordsOfLemma(kBelarusian, reflexive)) {
         if (w.Kind != beKind) continue;
         for (int32_t r : ruWords) {

@@ -62,8 +62,7 @@ bool ApplyNoPreposition(TWordEl* start, TWordEl* head, TAgreeSet agree) {
 // noun that shares its case, as an apposition.
 bool ApplyNounBeforePhrase(TBelModule& module, TWordEl* noun, TWordEl* head, TAgreeSet agree) {
     if (!noun || !noun->Readings || SepAfter(noun) != ' ' || KindSumOf(noun) != kNoun) return false;
-    const int32_t first = noun->Readings->WordNo;
-    if (first == module.SrcYaWordNo || first == module.SrcTyWordNo) return false;
+    if (IsPersonalPronoun(module, noun)) return false;
     unsigned cases = CaseBit(2);
     if (KindSumOf(head) == kNoun && head->CaseKind == TCasePattern::csCapital &&
         (NominalCases(noun) & NominalCases(head)))

@@ -2,13 +2,13 @@
 
 #include <array>
 
+#include "morphology/Alphabet.h"
 #include "textservices/CharSet.h"
 #include "textservices/Cp1251Literal.h"
 
 namespace kunimor {
 namespace {
 
-constexpr CharSet kBelVowels{"іёаеоуыэюя"_cp1251};
 constexpr char kU = U'у'_cp1251;
 constexpr char kShortU = U'ў'_cp1251;
 constexpr char kI = U'і'_cp1251;

@@ -3,6 +3,7 @@
 #include "lexicon/BelModule.h"
 #include "lexicon/Direction.h"
 #include "lexicon/Language.h"
+#include "morphology/Alphabet.h"
 #include "textservices/CharSet.h"
 #include "textservices/Cp1251Literal.h"
 #include "translator/ElementList.h"
@@ -10,7 +11,6 @@
 namespace kunimor {
 namespace {
 
-constexpr CharSet kBelVowels{"іёаеоуыэюя"_cp1251};
 constexpr CharSet kBelConsonantsAfterZ{"'ўбвгджзйклмнпрстфхцчшь"_cp1251};
 constexpr CharSet kSibilants{"жзмсш"_cp1251};
 constexpr CharSet kRusConsonants{"бвгджзйклмнпрстфхцчшщъь"_cp1251};

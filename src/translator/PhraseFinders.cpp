@@ -104,6 +104,12 @@ bool IsNominalReading(const TWordForm& f) { return IsNominalNoun(f) || IsNominal
 
 bool IsAdverbReading(const TWordForm& f) { return f.Kind == kAdjective && f.Form == 25 && f.FormVar == 0; }
 
+bool IsHyphenAdverbReading(const TWordForm& f) { return f.Kind == kAdjective && f.Form == 25 && f.FormVar == 1; }
+
+bool IsPersonalPronoun(const TBelModule& module, const TWordEl* el) {
+    return el->Readings && (el->Readings->WordNo == module.SrcYaWordNo || el->Readings->WordNo == module.SrcTyWordNo);
+}
+
 unsigned KindSetOf(const TWordEl* el) {
     unsigned kinds = 0;
     for (const TWordForm* f = el->Readings; f; f = f->Next) kinds |= KindBit(f->Kind);

@@ -58,6 +58,11 @@ bool IsNominalReading(const TWordForm& f);
 // An adjective reading in the form without case or gender and without the
 // hyphen prefix: an adverb.
 bool IsAdverbReading(const TWordForm& f);
+// The same form written with the hyphen prefix (по-русски, па-руску).
+bool IsHyphenAdverbReading(const TWordForm& f);
+
+// el's first reading is the source language's я or ты.
+bool IsPersonalPronoun(const TBelModule& module, const TWordEl* el);
 
 // el's first reading is a linking conjunction of the source language
 // (and, or ...), or, when not strict, one of the further particles (would,

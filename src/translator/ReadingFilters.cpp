@@ -3,6 +3,7 @@
 #include "lexicon/BelModule.h"
 #include "lexicon/WordKind.h"
 #include "translator/ElementList.h"
+#include "translator/PhraseFinders.h"
 
 namespace kunimor {
 namespace {
@@ -20,9 +21,7 @@ void KeepByFlag(TWordForm*& list, bool TWordForm::*flag, bool keepFlagged) {
     if (with && without) RemoveWordForms(list, [&](const TWordForm& f) { return f.*flag != keepFlagged; });
 }
 
-bool IsHyphenForm(const TWordForm& f) {
-    return (f.Kind == kNoun && f.Form == 13) || (f.Kind == kAdjective && f.Form == 25 && f.FormVar == 1);
-}
+bool IsHyphenForm(const TWordForm& f) { return (f.Kind == kNoun && f.Form == 13) || IsHyphenAdverbReading(f); }
 
 }  // namespace
 

@@ -105,10 +105,7 @@ TWordEl* TSpecialWords::MoveQuestionParticle(TWordEl* el) {
 void TSpecialWords::JoinHyphenAdverb(TWordEl*& el) {
     TWordEl* adverb = el->Next;
     if (!adverb || SepAfter(el) != '-') return;
-    bool hyphenForm = false;
-    for (const TWordForm* r = adverb->Readings; r && !hyphenForm; r = r->Next)
-        hyphenForm = r->Kind == kAdjective && r->Form == 25 && r->FormVar == 1;
-    if (!hyphenForm) return;
+    if (!AnyReading(adverb, IsHyphenAdverbReading)) return;
     adverb->StartPos = el->StartPos;
     adverb->CaseKind = el->CaseKind;
     FreeElements(el, 1);

@@ -11,6 +11,7 @@
 #include "textservices/Cp1251Literal.h"
 #include "textservices/LetterCase.h"
 #include "translator/ElementList.h"
+#include "translator/PhraseFinders.h"
 
 namespace kunimor {
 namespace {
@@ -27,8 +28,6 @@ void UndoAccusativeTwin(TWordForm& t) {
     if (t.IsDerived && t.Kind == kAdjective && (t.Form == kAccusativeMasculine || t.Form == kAccusativePlural))
         t.Form -= kTwinDistance;
 }
-
-bool IsHyphenAdverb(const TWordForm& t) { return t.Kind == kAdjective && t.Form == 25 && t.FormVar == 1; }
 
 std::string WithAdverbPrefix(std::string word) {
     if (TargetLang == kRussian) return std::string("по-"_cp1251) + word;
@@ -90,7 +89,7 @@ std::string SynthesizeTranslation(TBelModule& module, TWordForm& t, bool& alt) {
     }
     if (IsCollocNo(t.WordNo)) return CollocationText(module, t);
     std::string text = WordText(module, t);
-    return IsHyphenAdverb(t) ? WithAdverbPrefix(std::move(text)) : text;
+    return IsHyphenAdverbReading(t) ? WithAdverbPrefix(std::move(text)) : text;
 }
 
 void SynthesizePiece(TBelModule& module) {

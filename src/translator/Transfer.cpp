@@ -28,11 +28,7 @@ struct TGenderChange {
     int NewGender = 0;
 };
 
-bool IsNominalForm(const TWordForm& t) {
-    return (t.Kind == kNoun && t.Form >= 1 && t.Form <= 12) || (t.Kind == kAdjective && t.Form >= 1 && t.Form <= 24);
-}
-
-bool HasAttributeRole(const TWordEl* el) { return el->Role == kAttributeRole || el->Role == kHeadRole; }
+bool InPhrase(const TWordEl* el) { return el->Role == kAttributeRole || el->Role == kHeadRole; }
 
 void RankOrReport(const TUnknownProc& unknownProc) {
     for (TWordEl* el = ElementList; el; el = el->Next) {
@@ -55,9 +51,9 @@ void TransferCase(TBelModule& module, TWordEl* prep, TWordEl* head, unsigned tar
     // Attributes of an animate noun take the genitive for the accusative.
     const int adjCase = to == 4 && head->Role == kHeadRole && AccDiffers(module, head) ? 2 : to;
     for (TWordEl* el = prep->Next; el; el = el->Next) {
-        if (HasAttributeRole(el))
+        if (InPhrase(el))
             for (TWordForm* t = el->Trans; t; t = t->Next) {
-                if (!IsNominalForm(*t) || t->Case != from) continue;
+                if (!IsNominalReading(*t) || t->Case != from) continue;
                 if (t->Kind == kNoun)
                     NounSetCase(t->Form, to);
                 else
@@ -109,10 +105,6 @@ void AdjustNumerals(TBelModule& module, TWordEl* start, TWordEl* head, int gende
                     if (t->WordNo == member) t->WordNo = family.ByGender[gender - 1];
         }
     }
-}
-
-bool IsPersonalPronoun(TBelModule& module, const TWordEl* el) {
-    return el->Readings && (el->Readings->WordNo == module.SrcYaWordNo || el->Readings->WordNo == module.SrcTyWordNo);
 }
 
 bool AgreesWithSubjectGender(int form) {
