@@ -37,9 +37,11 @@
 #include "app/WordAt.h"
 #include "lexicon/Direction.h"
 #include "lexicon/Error.h"
+#include "lexicon/LookupSettings.h"
 #include "morphology/Alphabet.h"
 #include "textservices/LetterCase.h"
 #include "translator/PositionTable.h"
+#include "translator/SegmentationSettings.h"
 #include "translator/TranslateText.h"
 #include "translator/TranslationStats.h"
 
@@ -369,6 +371,7 @@ bool TfrmKunimor::Start() {
     } catch (const std::exception& e) {
         AddMessage(e.what());
     }
+    ApplyEngineSettings();
     SetTextLayout(Settings.TextPosition);
     actWordWarp->setChecked(Settings.WordWrap);
     if (SecondInstance &&
@@ -510,6 +513,12 @@ void TfrmKunimor::EndTextUpdate(bool keepSourceModified, bool keepResultModified
         pane->setUpdatesEnabled(true);
     }
     UpdateCaretStatus();
+}
+
+void TfrmKunimor::ApplyEngineSettings() const {
+    kunimor::ReturnCounts = Settings.ReturnCounts;
+    kunimor::AdvTrans = Settings.AdvTrans;
+    kunimor::UseAltForms = Settings.UseAltForms;
 }
 
 void TfrmKunimor::ApplyViewSettings() {
@@ -792,6 +801,7 @@ void TfrmKunimor::OpenFind(bool replace) {
 void TfrmKunimor::ShowOptions() {
     TfrmOptions dialog(Settings, [this](const TSettings& edited) {
         Settings = edited;
+        ApplyEngineSettings();
         ApplyViewSettings();
     }, this);
     dialog.exec();

@@ -57,6 +57,8 @@ public:
     void EndTextUpdate(bool keepSourceModified, bool keepResultModified);
     void SetModified(bool modified, TPane pane);
     void ApplyViewSettings();
+    // Hands the engine the options it reads as process-wide settings.
+    void ApplyEngineSettings() const;
     void SelectDirection(int sourceLang);
     void DetectDirection();
     void ShowUnknownPanel(bool show);

@@ -32,9 +32,11 @@
 #include "lexicon/DictionaryText.h"
 #include "lexicon/Direction.h"
 #include "lexicon/Error.h"
+#include "lexicon/LookupSettings.h"
 #include "morphology/Alphabet.h"
 #include "support/TempDir.h"
 #include "translator/PositionTable.h"
+#include "translator/SegmentationSettings.h"
 #include "translator/TranslateText.h"
 #include "translator/TranslationStats.h"
 #include "translator/Variants.h"
@@ -163,6 +165,18 @@ TEST_F(MainWindowTest, StartsWithTheDictionaryInRussianToBelarusian) {
     EXPECT_EQ(window->UnknownPanel(), nullptr);
     EXPECT_TRUE(prompter.asked.empty());
     EXPECT_FALSE(SettingsWritten()) << "settings are written on close only";
+}
+
+// Options the engine reads take effect from the settings file on.
+TEST_F(MainWindowTest, TheEngineFollowsTheTranslationOptionsOfTheSettingsFile) {
+    TSettings stored;
+    stored.ReturnCounts = stored.AdvTrans = stored.UseAltForms = true;
+    SaveSettingsFile(stored, settingsDir.Path() / "kunimor.ini");
+    auto window = Started();
+    EXPECT_TRUE(kunimor::ReturnCounts);
+    EXPECT_TRUE(kunimor::AdvTrans);
+    EXPECT_TRUE(kunimor::UseAltForms);
+    kunimor::ReturnCounts = kunimor::AdvTrans = kunimor::UseAltForms = false;
 }
 
 TEST_F(MainWindowTest, AMissingDictionaryLeavesAWindowThatWritesNothing) {
