@@ -4,11 +4,11 @@
 // with its square.
 //   agreement_long_piece [FIXTURE_DICTIONARY_DIR]
 
-#include "lexicon/BelModule.h"
-#include "lexicon/DictionaryText.h"
-#include "lexicon/Language.h"
-#include "morphology/Alphabet.h"
-#include "textservices/Cp1251Literal.h"
+#include "dictionary/BelModule.h"
+#include "dictionary/DictionaryText.h"
+#include "ground/Language.h"
+#include "ground/Alphabet.h"
+#include "ground/Cp1251Literal.h"
 #include "translator/AgreementAnalysis.h"
 #include "translator/ElementList.h"
 #include "translator/Segmentation.h"

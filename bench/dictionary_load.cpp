@@ -2,10 +2,10 @@
 // times and the memory the loaded tables take.
 //   dictionary_load [WORDS_PER_LANGUAGE] [LINKS]
 
-#include "lexicon/BelModule.h"
-#include "lexicon/KunimorStreamFormat.h"
-#include "lexicon/Schema.h"
-#include "lexicon/TagCodes.h"
+#include "dictionary/BelModule.h"
+#include "store/KunimorStreamFormat.h"
+#include "dictionary/Schema.h"
+#include "dictionary/TagCodes.h"
 
 #include <chrono>
 #include <malloc.h>

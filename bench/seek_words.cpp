@@ -2,15 +2,15 @@
 // looked up and must be found back; reports surface words sought per second.
 //   seek_words [WORDS] [PARADIGMS]
 
-#include "lexicon/BelModule.h"
-#include "lexicon/Language.h"
-#include "lexicon/Schema.h"
-#include "lexicon/WordKind.h"
+#include "dictionary/BelModule.h"
+#include "ground/Language.h"
+#include "dictionary/Schema.h"
+#include "morphology/WordKind.h"
 #include "morphology/FormSynthesis.h"
 #include "morphology/FormsText.h"
-#include "morphology/StemSeeker.h"
-#include "textservices/Cp1251.h"
-#include "textservices/Cp1251Literal.h"
+#include "dictionary/StemSeeker.h"
+#include "ground/Cp1251.h"
+#include "ground/Cp1251Literal.h"
 
 #include <chrono>
 #include <ctime>

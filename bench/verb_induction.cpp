@@ -19,8 +19,8 @@
 #include <vector>
 
 #include "import/VerbInduction.h"
-#include "lexicon/WordKind.h"
-#include "textservices/Cp1251.h"
+#include "morphology/WordKind.h"
+#include "ground/Cp1251.h"
 
 namespace {
 

@@ -10,10 +10,10 @@
 #include <fstream>
 #include <iterator>
 
-#include "lexicon/Error.h"
-#include "lexicon/PathText.h"
-#include "textservices/Cp1251.h"
-#include "textservices/Utf8.h"
+#include "ground/Error.h"
+#include "ground/PathText.h"
+#include "ground/Cp1251.h"
+#include "ground/Utf8.h"
 
 namespace kunimor::app {
 namespace {

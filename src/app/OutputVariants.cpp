@@ -5,7 +5,7 @@
 
 #include "app/PaneText.h"
 #include "app/WordAt.h"
-#include "textservices/LetterCase.h"
+#include "ground/LetterCase.h"
 #include "translator/PositionTable.h"
 
 namespace kunimor::app {

@@ -1,6 +1,6 @@
 #include "app/PaneText.h"
 
-#include "textservices/Cp1251.h"
+#include "ground/Cp1251.h"
 #include "translator/StandInChars.h"
 
 namespace kunimor::app {

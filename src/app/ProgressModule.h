@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "lexicon/BelModule.h"
+#include "dictionary/BelModule.h"
 
 namespace kunimor::app {
 

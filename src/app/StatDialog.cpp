@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "lexicon/BelModule.h"
-#include "lexicon/Direction.h"
+#include "dictionary/BelModule.h"
+#include "ground/Direction.h"
 
 namespace kunimor::app {
 namespace {

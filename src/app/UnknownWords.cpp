@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "lexicon/Collation.h"
+#include "store/Collation.h"
 
 namespace kunimor::app {
 namespace {

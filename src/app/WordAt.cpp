@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "morphology/Alphabet.h"
-#include "textservices/CharClasses.h"
+#include "ground/Alphabet.h"
+#include "ground/CharClasses.h"
 
 namespace kunimor::app {
 namespace {

@@ -8,7 +8,7 @@
 #include "app/MainWindow.h"
 #include "app/Prompter.h"
 #include "app/SettingsFolder.h"
-#include "lexicon/DataFolder.h"
+#include "dictionary/DataFolder.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);

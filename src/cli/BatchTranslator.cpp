@@ -9,8 +9,8 @@
 
 #include "cli/LineReader.h"
 #include "cli/LineUnits.h"
-#include "lexicon/Error.h"
-#include "textservices/LetterCase.h"
+#include "ground/Error.h"
+#include "ground/LetterCase.h"
 #include "translator/StandInChars.h"
 #include "translator/TranslateText.h"
 

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "cli/CommandLine.h"
-#include "textservices/CodePages.h"
+#include "ground/CodePages.h"
 
 namespace kunimor::cli {
 namespace {

@@ -1,11 +1,11 @@
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
-#include "lexicon/DataFolder.h"
+#include "dictionary/DataFolder.h"
 #include "cli/DictionaryFolder.h"
-#include "lexicon/BelModule.h"
-#include "lexicon/DictionaryText.h"
-#include "lexicon/Error.h"
-#include "lexicon/Schema.h"
+#include "dictionary/BelModule.h"
+#include "dictionary/DictionaryText.h"
+#include "ground/Error.h"
+#include "dictionary/Schema.h"
 
 #include <iostream>
 

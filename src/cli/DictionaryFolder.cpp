@@ -1,7 +1,7 @@
 #include "cli/DictionaryFolder.h"
 
-#include "lexicon/Error.h"
-#include "lexicon/PathText.h"
+#include "ground/Error.h"
+#include "ground/PathText.h"
 
 namespace kunimor::cli {
 

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "lexicon/BelModule.h"
+#include "dictionary/BelModule.h"
 
 namespace kunimor::cli {
 

@@ -7,8 +7,8 @@
 #include <cerrno>
 #include <cstring>
 
-#include "lexicon/Error.h"
-#include "lexicon/PathText.h"
+#include "ground/Error.h"
+#include "ground/PathText.h"
 
 namespace kunimor::cli {
 

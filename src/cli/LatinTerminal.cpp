@@ -1,11 +1,11 @@
 #include "cli/LatinTerminal.h"
 
-#include "lexicon/Language.h"
-#include "morphology/Alphabet.h"
-#include "textservices/CodePages.h"
-#include "textservices/Cp1251.h"
-#include "textservices/LatinScript.h"
-#include "textservices/Utf8.h"
+#include "ground/Language.h"
+#include "ground/Alphabet.h"
+#include "ground/CodePages.h"
+#include "ground/Cp1251.h"
+#include "ground/LatinScript.h"
+#include "ground/Utf8.h"
 
 namespace kunimor::cli {
 namespace {

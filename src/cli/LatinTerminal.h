@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "textservices/UnicodeText.h"
+#include "ground/UnicodeText.h"
 
 namespace kunimor::cli {
 

@@ -5,7 +5,7 @@
 #include <unistd.h>
 
 #include "cli/LineUnits.h"
-#include "lexicon/Error.h"
+#include "ground/Error.h"
 
 namespace kunimor::cli {
 namespace {

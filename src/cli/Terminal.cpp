@@ -1,6 +1,6 @@
 #include "cli/Terminal.h"
 
-#include "textservices/Cp1251.h"
+#include "ground/Cp1251.h"
 
 namespace kunimor::cli {
 

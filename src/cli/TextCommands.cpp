@@ -10,11 +10,11 @@
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "cli/LatinTerminal.h"
-#include "lexicon/Error.h"
-#include "lexicon/PathText.h"
-#include "textservices/CodePages.h"
-#include "textservices/Cp1251.h"
-#include "textservices/LatinkaSettings.h"
+#include "ground/Error.h"
+#include "ground/PathText.h"
+#include "ground/CodePages.h"
+#include "ground/Cp1251.h"
+#include "ground/LatinkaSettings.h"
 
 namespace kunimor::cli {
 

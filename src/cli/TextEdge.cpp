@@ -1,8 +1,8 @@
 #include "cli/TextEdge.h"
 
-#include "textservices/CodePages.h"
-#include "textservices/Cp1251.h"
-#include "textservices/Utf8.h"
+#include "ground/CodePages.h"
+#include "ground/Cp1251.h"
+#include "ground/Utf8.h"
 #include "translator/StandInChars.h"
 
 namespace kunimor::cli {

@@ -1,7 +1,7 @@
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "cli/Terminal.h"
-#include "lexicon/Error.h"
+#include "ground/Error.h"
 
 #include <algorithm>
 #include <iostream>

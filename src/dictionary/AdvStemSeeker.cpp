@@ -1,12 +1,12 @@
-#include "morphology/AdvStemSeeker.h"
+#include "dictionary/AdvStemSeeker.h"
 
 #include <algorithm>
 
-#include "lexicon/BelModule.h"
-#include "lexicon/Error.h"
-#include "lexicon/Schema.h"
-#include "lexicon/TagCodes.h"
-#include "lexicon/WordKind.h"
+#include "dictionary/BelModule.h"
+#include "ground/Error.h"
+#include "dictionary/Schema.h"
+#include "dictionary/TagCodes.h"
+#include "morphology/WordKind.h"
 #include "morphology/FormSynthesis.h"
 #include "morphology/FormsText.h"
 #include "morphology/StemList.h"

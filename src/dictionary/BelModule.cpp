@@ -1,14 +1,14 @@
-#include "lexicon/BelModule.h"
+#include "dictionary/BelModule.h"
 
-#include "lexicon/Direction.h"
-#include "lexicon/Error.h"
-#include "lexicon/KunimorStreamFormat.h"
-#include "lexicon/PathText.h"
-#include "lexicon/TagCodes.h"
+#include "ground/Direction.h"
+#include "ground/Error.h"
+#include "store/KunimorStreamFormat.h"
+#include "ground/PathText.h"
+#include "dictionary/TagCodes.h"
 #include "morphology/FormSynthesis.h"
-#include "textservices/Cp1251Literal.h"
-#include "textservices/FormatText.h"
-#include "textservices/LetterCase.h"
+#include "ground/Cp1251Literal.h"
+#include "ground/FormatText.h"
+#include "ground/LetterCase.h"
 
 #include <filesystem>
 

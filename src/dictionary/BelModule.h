@@ -1,10 +1,10 @@
 #pragma once
 
-#include "lexicon/IndexManager.h"
-#include "lexicon/Records.h"
-#include "lexicon/Schema.h"
-#include "lexicon/Table.h"
-#include "lexicon/WordFormProc.h"
+#include "store/IndexManager.h"
+#include "dictionary/Records.h"
+#include "dictionary/Schema.h"
+#include "store/Table.h"
+#include "dictionary/WordFormProc.h"
 
 #include <functional>
 #include <map>

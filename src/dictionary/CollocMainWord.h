@@ -1,6 +1,6 @@
 #pragma once
 
-#include "lexicon/Records.h"
+#include "dictionary/Records.h"
 
 #include <cstdint>
 

@@ -1,14 +1,14 @@
-#include "lexicon/BelModule.h"
-#include "textservices/SeparatorClass.h"
+#include "dictionary/BelModule.h"
+#include "ground/SeparatorClass.h"
 
-#include "lexicon/CollocMainWord.h"
-#include "lexicon/Language.h"
-#include "lexicon/ParticipleLink.h"
-#include "lexicon/TagCodes.h"
-#include "morphology/Alphabet.h"
+#include "dictionary/CollocMainWord.h"
+#include "ground/Language.h"
+#include "dictionary/ParticipleLink.h"
+#include "dictionary/TagCodes.h"
+#include "ground/Alphabet.h"
 #include "morphology/FormCodes.h"
 #include "morphology/FormSynthesis.h"
-#include "textservices/Cp1251Literal.h"
+#include "ground/Cp1251Literal.h"
 
 namespace kunimor {
 

@@ -1,6 +1,6 @@
-#include "lexicon/DataFolder.h"
+#include "dictionary/DataFolder.h"
 
-#include "lexicon/Error.h"
+#include "ground/Error.h"
 
 #include <cstdlib>
 #include <system_error>

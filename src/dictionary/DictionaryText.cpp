@@ -1,11 +1,11 @@
-#include "lexicon/DictionaryText.h"
+#include "dictionary/DictionaryText.h"
 
-#include "lexicon/Error.h"
-#include "lexicon/KunimorStreamFormat.h"
-#include "lexicon/PathText.h"
-#include "lexicon/Schema.h"
-#include "lexicon/StagedFolder.h"
-#include "lexicon/TableText.h"
+#include "ground/Error.h"
+#include "store/KunimorStreamFormat.h"
+#include "ground/PathText.h"
+#include "dictionary/Schema.h"
+#include "store/StagedFolder.h"
+#include "dictionary/TableText.h"
 
 #include <fstream>
 #include <iterator>

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "lexicon/Schema.h"
+#include "dictionary/Schema.h"
 
 namespace kunimor {
 

@@ -1,4 +1,4 @@
-#include "lexicon/Schema.h"
+#include "dictionary/Schema.h"
 
 namespace kunimor {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "lexicon/FieldDef.h"
-#include "lexicon/Index.h"
-#include "lexicon/Table.h"
+#include "store/FieldDef.h"
+#include "store/Index.h"
+#include "store/Table.h"
 
 #include <memory>
 #include <string>

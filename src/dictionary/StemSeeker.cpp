@@ -1,4 +1,4 @@
-#include "morphology/StemSeeker.h"
+#include "dictionary/StemSeeker.h"
 
 #include <algorithm>
 #include <array>
@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "lexicon/BelModule.h"
-#include "lexicon/Direction.h"
-#include "lexicon/Language.h"
-#include "lexicon/WordKind.h"
+#include "dictionary/BelModule.h"
+#include "ground/Direction.h"
+#include "ground/Language.h"
+#include "morphology/WordKind.h"
 #include "morphology/FormSynthesis.h"
-#include "morphology/IndexedRecords.h"
+#include "store/IndexedRecords.h"
 #include "morphology/Junction.h"
 #include "morphology/ParsedParadigm.h"
 

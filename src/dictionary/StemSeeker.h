@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "lexicon/WordFormProc.h"
+#include "dictionary/WordFormProc.h"
 
 namespace kunimor {
 

@@ -1,8 +1,8 @@
-#include "lexicon/TableText.h"
+#include "dictionary/TableText.h"
 
-#include "lexicon/Error.h"
-#include "textservices/Cp1251.h"
-#include "textservices/Utf8.h"
+#include "ground/Error.h"
+#include "ground/Cp1251.h"
+#include "ground/Utf8.h"
 
 #include <algorithm>
 #include <charconv>

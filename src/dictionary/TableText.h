@@ -1,7 +1,7 @@
 #pragma once
 
-#include "lexicon/Schema.h"
-#include "lexicon/Table.h"
+#include "dictionary/Schema.h"
+#include "store/Table.h"
 
 #include <memory>
 #include <ostream>

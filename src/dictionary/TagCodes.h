@@ -1,7 +1,7 @@
 #pragma once
 
-#include "lexicon/Language.h"
-#include "lexicon/WordKind.h"
+#include "ground/Language.h"
+#include "morphology/WordKind.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
-#include "lexicon/TranslationLinks.h"
+#include "dictionary/TranslationLinks.h"
 
-#include "lexicon/Language.h"
-#include "lexicon/Schema.h"
+#include "ground/Language.h"
+#include "dictionary/Schema.h"
 
 namespace kunimor {
 

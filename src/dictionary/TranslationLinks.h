@@ -1,6 +1,6 @@
 #pragma once
 
-#include "lexicon/Table.h"
+#include "store/Table.h"
 
 #include <cstdint>
 #include <vector>

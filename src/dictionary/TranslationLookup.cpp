@@ -1,15 +1,15 @@
-#include "lexicon/BelModule.h"
+#include "dictionary/BelModule.h"
 
-#include "lexicon/CollocMainWord.h"
-#include "lexicon/Direction.h"
-#include "textservices/LanguageCode.h"
-#include "lexicon/LookupSettings.h"
-#include "lexicon/ParticipleLink.h"
-#include "lexicon/TagCodes.h"
-#include "lexicon/TranslationLinks.h"
+#include "dictionary/CollocMainWord.h"
+#include "ground/Direction.h"
+#include "ground/LanguageCode.h"
+#include "dictionary/LookupSettings.h"
+#include "dictionary/ParticipleLink.h"
+#include "dictionary/TagCodes.h"
+#include "dictionary/TranslationLinks.h"
 #include "morphology/FormsText.h"
-#include "textservices/Cp1251Literal.h"
-#include "textservices/FormatText.h"
+#include "ground/Cp1251Literal.h"
+#include "ground/FormatText.h"
 
 #include <vector>
 

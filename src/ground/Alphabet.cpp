@@ -1,6 +1,6 @@
-#include "morphology/Alphabet.h"
+#include "ground/Alphabet.h"
 
-#include "lexicon/Language.h"
+#include "ground/Language.h"
 
 namespace kunimor {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "textservices/CharSet.h"
+#include "ground/CharSet.h"
 
 namespace kunimor {
 

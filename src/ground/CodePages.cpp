@@ -1,11 +1,11 @@
-#include "textservices/CodePages.h"
+#include "ground/CodePages.h"
 
 #include <initializer_list>
 
-#include "lexicon/Error.h"
-#include "textservices/Cp1251.h"
-#include "textservices/Cp1251Literal.h"
-#include "textservices/LatinScript.h"
+#include "ground/Error.h"
+#include "ground/Cp1251.h"
+#include "ground/Cp1251Literal.h"
+#include "ground/LatinScript.h"
 
 namespace kunimor {
 namespace {

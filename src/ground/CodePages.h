@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "textservices/UnicodeText.h"
+#include "ground/UnicodeText.h"
 
 namespace kunimor {
 

@@ -1,6 +1,6 @@
-#include "textservices/Cp1251.h"
+#include "ground/Cp1251.h"
 
-#include "textservices/Utf8.h"
+#include "ground/Utf8.h"
 
 namespace kunimor {
 

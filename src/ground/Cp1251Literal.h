@@ -4,8 +4,8 @@
 #include <cstddef>
 #include <string_view>
 
-#include "textservices/Cp1251.h"
-#include "textservices/Utf8.h"
+#include "ground/Cp1251.h"
+#include "ground/Utf8.h"
 
 // Compile-time Windows-1251 text written as readable UTF-8 in the source:
 // "мова"_cp1251 is a std::string_view over static Windows-1251 bytes, and

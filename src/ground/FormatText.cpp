@@ -1,4 +1,4 @@
-#include "textservices/FormatText.h"
+#include "ground/FormatText.h"
 
 namespace kunimor {
 

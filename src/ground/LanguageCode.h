@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "lexicon/Language.h"
+#include "ground/Language.h"
 
 namespace kunimor {
 

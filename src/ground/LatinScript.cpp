@@ -1,12 +1,12 @@
-#include "textservices/LatinScript.h"
+#include "ground/LatinScript.h"
 
 #include <algorithm>
 
-#include "lexicon/Language.h"
-#include "morphology/Alphabet.h"
-#include "textservices/CharSet.h"
-#include "textservices/Cp1251Literal.h"
-#include "textservices/LetterCase.h"
+#include "ground/Language.h"
+#include "ground/Alphabet.h"
+#include "ground/CharSet.h"
+#include "ground/Cp1251Literal.h"
+#include "ground/LetterCase.h"
 
 namespace kunimor {
 namespace {

@@ -1,7 +1,7 @@
-#include "textservices/LetterCase.h"
+#include "ground/LetterCase.h"
 
-#include "textservices/CharSet.h"
-#include "textservices/Cp1251Literal.h"
+#include "ground/CharSet.h"
+#include "ground/Cp1251Literal.h"
 
 namespace kunimor {
 namespace {

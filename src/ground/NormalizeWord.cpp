@@ -1,8 +1,8 @@
-#include "textservices/NormalizeWord.h"
+#include "ground/NormalizeWord.h"
 
-#include "lexicon/Language.h"
-#include "morphology/Alphabet.h"
-#include "textservices/Cp1251Literal.h"
+#include "ground/Language.h"
+#include "ground/Alphabet.h"
+#include "ground/Cp1251Literal.h"
 
 namespace kunimor {
 namespace {

@@ -1,7 +1,7 @@
-#include "lexicon/PathText.h"
+#include "ground/PathText.h"
 
-#include "textservices/Cp1251.h"
-#include "textservices/Utf8.h"
+#include "ground/Cp1251.h"
+#include "ground/Utf8.h"
 
 namespace kunimor {
 

@@ -1,8 +1,8 @@
-#include "textservices/SeparatorClass.h"
+#include "ground/SeparatorClass.h"
 
 #include <algorithm>
 
-#include "textservices/CharClasses.h"
+#include "ground/CharClasses.h"
 
 namespace kunimor {
 namespace {

@@ -1,8 +1,8 @@
-#include "textservices/SplitWords.h"
+#include "ground/SplitWords.h"
 
-#include "morphology/Alphabet.h"
-#include "textservices/NormalizeWord.h"
-#include "textservices/SeparatorClass.h"
+#include "ground/Alphabet.h"
+#include "ground/NormalizeWord.h"
+#include "ground/SeparatorClass.h"
 
 namespace kunimor {
 

@@ -1,9 +1,9 @@
-#include "textservices/UnicodeText.h"
+#include "ground/UnicodeText.h"
 
 #include <cstdio>
 
-#include "textservices/Cp1251.h"
-#include "textservices/Utf8.h"
+#include "ground/Cp1251.h"
+#include "ground/Utf8.h"
 
 namespace kunimor {
 namespace {

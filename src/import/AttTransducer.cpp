@@ -1,6 +1,6 @@
 #include "import/AttTransducer.h"
 
-#include "lexicon/Error.h"
+#include "ground/Error.h"
 
 #include <algorithm>
 #include <charconv>

@@ -3,8 +3,8 @@
 #include "import/AttTransducer.h"
 #include "import/SourceText.h"
 #include "import/TagSlots.h"
-#include "lexicon/Language.h"
-#include "lexicon/WordKind.h"
+#include "ground/Language.h"
+#include "morphology/WordKind.h"
 
 #include <algorithm>
 #include <optional>

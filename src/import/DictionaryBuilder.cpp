@@ -1,9 +1,9 @@
 #include "import/DictionaryBuilder.h"
 
-#include "lexicon/Error.h"
-#include "lexicon/KunimorStreamFormat.h"
-#include "lexicon/PathText.h"
-#include "lexicon/WordKind.h"
+#include "ground/Error.h"
+#include "store/KunimorStreamFormat.h"
+#include "ground/PathText.h"
+#include "morphology/WordKind.h"
 
 #include "morphology/FormSynthesis.h"
 #include "morphology/FormsText.h"

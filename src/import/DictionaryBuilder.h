@@ -8,8 +8,8 @@
 #include <tuple>
 #include <vector>
 
-#include "lexicon/Schema.h"
-#include "lexicon/Table.h"
+#include "dictionary/Schema.h"
+#include "store/Table.h"
 
 namespace kunimor::import {
 

@@ -12,10 +12,10 @@
 #include "import/Supplement.h"
 #include "import/TransducerText.h"
 #include "import/VerbInduction.h"
-#include "lexicon/Language.h"
-#include "lexicon/Schema.h"
-#include "lexicon/StagedFolder.h"
-#include "lexicon/WordKind.h"
+#include "ground/Language.h"
+#include "dictionary/Schema.h"
+#include "store/StagedFolder.h"
+#include "morphology/WordKind.h"
 
 #include <algorithm>
 #include <chrono>

@@ -1,12 +1,12 @@
 #include "import/FormCheck.h"
 
-#include "lexicon/BelModule.h"
-#include "lexicon/Error.h"
-#include "lexicon/Language.h"
-#include "lexicon/Schema.h"
-#include "lexicon/WordKind.h"
+#include "dictionary/BelModule.h"
+#include "ground/Error.h"
+#include "ground/Language.h"
+#include "dictionary/Schema.h"
+#include "morphology/WordKind.h"
 #include "morphology/FormSynthesis.h"
-#include "morphology/StemSeeker.h"
+#include "dictionary/StemSeeker.h"
 
 #include <string>
 #include <vector>

@@ -1,9 +1,9 @@
 #include "import/FormDescriptions.h"
 
-#include "lexicon/Language.h"
-#include "lexicon/Schema.h"
-#include "lexicon/WordKind.h"
-#include "textservices/Cp1251Literal.h"
+#include "ground/Language.h"
+#include "dictionary/Schema.h"
+#include "morphology/WordKind.h"
+#include "ground/Cp1251Literal.h"
 
 #include <array>
 #include <string>

@@ -1,6 +1,6 @@
 #include "import/ImportReport.h"
 
-#include "textservices/Cp1251.h"
+#include "ground/Cp1251.h"
 
 namespace kunimor::import {
 

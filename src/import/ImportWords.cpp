@@ -2,9 +2,9 @@
 
 #include "import/SpecialEntries.h"
 #include "import/WordParadigm.h"
-#include "lexicon/Language.h"
-#include "lexicon/WordKind.h"
-#include "morphology/StemSeeker.h"
+#include "ground/Language.h"
+#include "morphology/WordKind.h"
+#include "dictionary/StemSeeker.h"
 
 namespace kunimor::import {
 

@@ -2,9 +2,9 @@
 
 #include "import/SourceText.h"
 #include "import/TagSlots.h"
-#include "lexicon/Language.h"
-#include "lexicon/WordKind.h"
-#include "textservices/Cp1251Literal.h"
+#include "ground/Language.h"
+#include "morphology/WordKind.h"
+#include "ground/Cp1251Literal.h"
 
 #include <algorithm>
 

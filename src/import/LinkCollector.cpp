@@ -1,8 +1,8 @@
 #include "import/LinkCollector.h"
 
-#include "lexicon/Language.h"
-#include "lexicon/Schema.h"
-#include "lexicon/WordKind.h"
+#include "ground/Language.h"
+#include "dictionary/Schema.h"
+#include "morphology/WordKind.h"
 #include "morphology/FormsText.h"
 #include "morphology/ReflexiveSuffix.h"
 

@@ -5,9 +5,9 @@
 #include <sstream>
 #include <string_view>
 
-#include "lexicon/Error.h"
-#include "lexicon/Language.h"
-#include "textservices/Cp1251.h"
+#include "ground/Error.h"
+#include "ground/Language.h"
+#include "ground/Cp1251.h"
 
 namespace kunimor::import {
 

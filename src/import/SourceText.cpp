@@ -1,9 +1,9 @@
 #include "import/SourceText.h"
 
-#include "lexicon/Language.h"
-#include "textservices/Cp1251.h"
-#include "textservices/LetterCase.h"
-#include "textservices/Utf8.h"
+#include "ground/Language.h"
+#include "ground/Cp1251.h"
+#include "ground/LetterCase.h"
+#include "ground/Utf8.h"
 
 #include <vector>
 

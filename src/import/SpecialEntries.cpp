@@ -2,10 +2,10 @@
 
 #include "import/PrepositionCases.h"
 
-#include "lexicon/Language.h"
-#include "lexicon/WordKind.h"
+#include "ground/Language.h"
+#include "morphology/WordKind.h"
 #include "morphology/FormSynthesis.h"
-#include "textservices/Cp1251Literal.h"
+#include "ground/Cp1251Literal.h"
 
 #include <algorithm>
 #include <string_view>

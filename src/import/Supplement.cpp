@@ -7,11 +7,11 @@
 #include <tuple>
 #include <utility>
 
-#include "lexicon/Error.h"
-#include "lexicon/Language.h"
-#include "lexicon/WordKind.h"
-#include "morphology/Alphabet.h"
-#include "textservices/Cp1251.h"
+#include "ground/Error.h"
+#include "ground/Language.h"
+#include "morphology/WordKind.h"
+#include "ground/Alphabet.h"
+#include "ground/Cp1251.h"
 
 namespace kunimor::import {
 

@@ -1,7 +1,7 @@
 #include "import/TransducerText.h"
 
-#include "lexicon/Error.h"
-#include "lexicon/PathText.h"
+#include "ground/Error.h"
+#include "ground/PathText.h"
 
 #include <cstdio>
 #include <fstream>

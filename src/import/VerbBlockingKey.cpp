@@ -3,7 +3,7 @@
 #include <array>
 #include <span>
 
-#include "textservices/Cp1251Literal.h"
+#include "ground/Cp1251Literal.h"
 
 namespace kunimor::import {
 

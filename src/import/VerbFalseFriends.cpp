@@ -4,7 +4,7 @@
 #include <array>
 #include <utility>
 
-#include "textservices/Cp1251Literal.h"
+#include "ground/Cp1251Literal.h"
 
 namespace kunimor::import {
 

@@ -1,9 +1,9 @@
 #include "import/WordParadigm.h"
 
-#include "lexicon/WordKind.h"
+#include "morphology/WordKind.h"
 #include "morphology/FormSynthesis.h"
 #include "morphology/FormsText.h"
-#include "morphology/StemSeeker.h"
+#include "dictionary/StemSeeker.h"
 
 #include <algorithm>
 

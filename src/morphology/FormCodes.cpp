@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "lexicon/Language.h"
-#include "textservices/Cp1251Literal.h"
+#include "ground/Language.h"
+#include "ground/Cp1251Literal.h"
 
 namespace kunimor {
 namespace {

@@ -1,6 +1,6 @@
 #include "morphology/FormContainer.h"
 
-#include "lexicon/Error.h"
+#include "ground/Error.h"
 
 namespace kunimor {
 

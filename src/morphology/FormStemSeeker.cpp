@@ -4,7 +4,7 @@
 #include <set>
 #include <vector>
 
-#include "lexicon/Language.h"
+#include "ground/Language.h"
 #include "morphology/FormSynthesis.h"
 #include "morphology/FormsText.h"
 #include "morphology/Junction.h"
@@ -12,7 +12,7 @@
 #include "morphology/ReflexiveSuffix.h"
 #include "morphology/ReverseRules.h"
 #include "morphology/StemList.h"
-#include "textservices/Cp1251Literal.h"
+#include "ground/Cp1251Literal.h"
 
 namespace kunimor {
 namespace {

@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
-#include "lexicon/Error.h"
+#include "ground/Error.h"
 #include "morphology/FormsText.h"
 #include "morphology/Junction.h"
 #include "morphology/ModifRules.h"
-#include "lexicon/WordKind.h"
-#include "lexicon/Language.h"
+#include "morphology/WordKind.h"
+#include "ground/Language.h"
 
 namespace kunimor {
 namespace {

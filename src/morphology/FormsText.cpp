@@ -1,6 +1,6 @@
 #include "morphology/FormsText.h"
 
-#include "lexicon/WordKind.h"
+#include "morphology/WordKind.h"
 
 namespace kunimor {
 namespace {

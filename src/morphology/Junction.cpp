@@ -1,7 +1,7 @@
 #include "morphology/Junction.h"
 
-#include "morphology/Alphabet.h"
-#include "textservices/Cp1251Literal.h"
+#include "ground/Alphabet.h"
+#include "ground/Cp1251Literal.h"
 
 namespace kunimor {
 namespace {

@@ -3,10 +3,10 @@
 #include <array>
 #include <span>
 
-#include "morphology/Alphabet.h"
+#include "ground/Alphabet.h"
 #include "morphology/Junction.h"
-#include "textservices/Cp1251Literal.h"
-#include "lexicon/Language.h"
+#include "ground/Cp1251Literal.h"
+#include "ground/Language.h"
 
 namespace kunimor {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "lexicon/Language.h"
-#include "lexicon/WordKind.h"
+#include "ground/Language.h"
+#include "morphology/WordKind.h"
 #include "morphology/FormsText.h"
 #include "morphology/ModifRules.h"
 

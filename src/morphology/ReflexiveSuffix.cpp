@@ -1,9 +1,9 @@
 #include "morphology/ReflexiveSuffix.h"
 
-#include "morphology/Alphabet.h"
+#include "ground/Alphabet.h"
 #include "morphology/FormsText.h"
-#include "textservices/Cp1251Literal.h"
-#include "lexicon/Language.h"
+#include "ground/Cp1251Literal.h"
+#include "ground/Language.h"
 
 namespace kunimor {
 namespace {

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <span>
 
-#include "lexicon/Language.h"
-#include "morphology/Alphabet.h"
+#include "ground/Language.h"
+#include "ground/Alphabet.h"
 #include "morphology/ModifRules.h"
-#include "textservices/Cp1251Literal.h"
+#include "ground/Cp1251Literal.h"
 
 namespace kunimor {
 namespace {

@@ -1,9 +1,9 @@
 #include "morphology/SampleForms.h"
 
 #include "morphology/FormSynthesis.h"
-#include "lexicon/WordKind.h"
-#include "textservices/Cp1251Literal.h"
-#include "lexicon/Language.h"
+#include "morphology/WordKind.h"
+#include "ground/Cp1251Literal.h"
+#include "ground/Language.h"
 
 namespace kunimor {
 namespace {

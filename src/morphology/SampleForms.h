@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "textservices/LetterCase.h"
+#include "ground/LetterCase.h"
 
 namespace kunimor {
 

@@ -1,4 +1,4 @@
-#include "lexicon/Collation.h"
+#include "store/Collation.h"
 
 #include <algorithm>
 #include <array>

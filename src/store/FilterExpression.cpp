@@ -1,9 +1,9 @@
-#include "lexicon/FilterExpression.h"
+#include "store/FilterExpression.h"
 
-#include "lexicon/Collation.h"
-#include "lexicon/Error.h"
-#include "lexicon/FieldName.h"
-#include "lexicon/Value.h"
+#include "store/Collation.h"
+#include "ground/Error.h"
+#include "store/FieldName.h"
+#include "store/Value.h"
 
 #include <cctype>
 #include <string>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "lexicon/FieldDef.h"
-#include "lexicon/Record.h"
+#include "store/FieldDef.h"
+#include "store/Record.h"
 
 #include <memory>
 #include <string_view>

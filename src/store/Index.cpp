@@ -1,4 +1,4 @@
-#include "lexicon/Index.h"
+#include "store/Index.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "lexicon/Collation.h"
-#include "lexicon/Record.h"
-#include "lexicon/Value.h"
+#include "store/Collation.h"
+#include "store/Record.h"
+#include "store/Value.h"
 
 #include <string>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "lexicon/IndexManager.h"
+#include "store/IndexManager.h"
 
 namespace kunimor {
 

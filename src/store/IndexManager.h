@@ -1,6 +1,6 @@
 #pragma once
 
-#include "lexicon/Table.h"
+#include "store/Table.h"
 
 #include <string>
 #include <vector>

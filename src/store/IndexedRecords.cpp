@@ -1,9 +1,9 @@
-#include "morphology/IndexedRecords.h"
+#include "store/IndexedRecords.h"
 
 #include <algorithm>
 
-#include "lexicon/Collation.h"
-#include "lexicon/Error.h"
+#include "store/Collation.h"
+#include "ground/Error.h"
 
 namespace kunimor {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "lexicon/Table.h"
+#include "store/Table.h"
 
 namespace kunimor {
 

@@ -1,6 +1,6 @@
-#include "lexicon/KunimorStreamFormat.h"
+#include "store/KunimorStreamFormat.h"
 
-#include "lexicon/Error.h"
+#include "ground/Error.h"
 
 #include <cstring>
 

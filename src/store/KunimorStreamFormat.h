@@ -1,7 +1,7 @@
 #pragma once
 
-#include "lexicon/ScrambledStream.h"
-#include "lexicon/Table.h"
+#include "store/ScrambledStream.h"
+#include "store/Table.h"
 
 #include <memory>
 #include <string>

@@ -1,6 +1,6 @@
-#include "lexicon/ScrambledStream.h"
+#include "store/ScrambledStream.h"
 
-#include "lexicon/Error.h"
+#include "ground/Error.h"
 
 #include <cstring>
 #include <fstream>

@@ -1,7 +1,7 @@
-#include "lexicon/StagedFolder.h"
+#include "store/StagedFolder.h"
 
-#include "lexicon/Error.h"
-#include "lexicon/PathText.h"
+#include "ground/Error.h"
+#include "ground/PathText.h"
 
 #include <cstdint>
 #include <random>

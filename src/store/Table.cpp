@@ -1,7 +1,7 @@
-#include "lexicon/Table.h"
+#include "store/Table.h"
 
-#include "lexicon/Error.h"
-#include "lexicon/FieldName.h"
+#include "ground/Error.h"
+#include "store/FieldName.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "lexicon/FieldDef.h"
-#include "lexicon/FilterExpression.h"
-#include "lexicon/Index.h"
-#include "lexicon/Record.h"
-#include "lexicon/Value.h"
+#include "store/FieldDef.h"
+#include "store/FilterExpression.h"
+#include "store/Index.h"
+#include "store/Record.h"
+#include "store/Value.h"
 
 #include <functional>
 #include <memory>

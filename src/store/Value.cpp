@@ -1,6 +1,6 @@
-#include "lexicon/Value.h"
+#include "store/Value.h"
 
-#include "lexicon/Error.h"
+#include "ground/Error.h"
 
 #include <charconv>
 

@@ -1,6 +1,6 @@
 #include "translator/AgreementRules.h"
 
-#include "lexicon/WordKind.h"
+#include "morphology/WordKind.h"
 #include "translator/ElementList.h"
 
 namespace kunimor {

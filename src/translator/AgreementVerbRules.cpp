@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "lexicon/WordKind.h"
+#include "morphology/WordKind.h"
 #include "morphology/FormCodes.h"
 #include "translator/AgreementRules.h"
 #include "translator/ElementList.h"

@@ -1,9 +1,9 @@
 #include "translator/CollectReading.h"
 
-#include "lexicon/BelModule.h"
-#include "lexicon/Direction.h"
-#include "lexicon/Language.h"
-#include "lexicon/WordKind.h"
+#include "dictionary/BelModule.h"
+#include "ground/Direction.h"
+#include "ground/Language.h"
+#include "morphology/WordKind.h"
 #include "morphology/FormCodes.h"
 
 namespace kunimor {

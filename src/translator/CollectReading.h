@@ -1,6 +1,6 @@
 #pragma once
 
-#include "lexicon/WordFormProc.h"
+#include "dictionary/WordFormProc.h"
 #include "translator/WordForm.h"
 
 namespace kunimor {

@@ -2,9 +2,9 @@
 
 #include <vector>
 
-#include "lexicon/BelModule.h"
-#include "lexicon/Direction.h"
-#include "lexicon/WordKind.h"
+#include "dictionary/BelModule.h"
+#include "ground/Direction.h"
+#include "morphology/WordKind.h"
 #include "translator/CollectReading.h"
 #include "translator/ElementList.h"
 

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "textservices/SeparatorClass.h"
+#include "ground/SeparatorClass.h"
 #include "translator/SourceText.h"
 
 namespace kunimor {

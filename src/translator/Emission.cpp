@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "lexicon/Direction.h"
-#include "lexicon/Language.h"
-#include "textservices/LetterCase.h"
+#include "ground/Direction.h"
+#include "ground/Language.h"
+#include "ground/LetterCase.h"
 #include "translator/ElementList.h"
 #include "translator/InitialLetterRules.h"
 #include "translator/OutputStyles.h"

@@ -2,9 +2,9 @@
 
 #include <array>
 
-#include "morphology/Alphabet.h"
-#include "textservices/CharSet.h"
-#include "textservices/Cp1251Literal.h"
+#include "ground/Alphabet.h"
+#include "ground/CharSet.h"
+#include "ground/Cp1251Literal.h"
 
 namespace kunimor {
 namespace {

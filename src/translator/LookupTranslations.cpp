@@ -1,7 +1,7 @@
 #include "translator/LookupTranslations.h"
 
-#include "lexicon/BelModule.h"
-#include "lexicon/Direction.h"
+#include "dictionary/BelModule.h"
+#include "ground/Direction.h"
 #include "translator/CollectReading.h"
 #include "translator/ElementList.h"
 

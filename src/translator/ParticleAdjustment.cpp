@@ -1,11 +1,11 @@
 #include "translator/ParticleAdjustment.h"
 
-#include "lexicon/BelModule.h"
-#include "lexicon/Direction.h"
-#include "lexicon/Language.h"
-#include "morphology/Alphabet.h"
-#include "textservices/CharSet.h"
-#include "textservices/Cp1251Literal.h"
+#include "dictionary/BelModule.h"
+#include "ground/Direction.h"
+#include "ground/Language.h"
+#include "ground/Alphabet.h"
+#include "ground/CharSet.h"
+#include "ground/Cp1251Literal.h"
 #include "translator/ElementList.h"
 
 namespace kunimor {

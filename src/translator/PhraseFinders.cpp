@@ -4,14 +4,14 @@
 #include <string_view>
 #include <vector>
 
-#include "lexicon/BelModule.h"
-#include "lexicon/Direction.h"
-#include "lexicon/Language.h"
-#include "lexicon/TagCodes.h"
-#include "lexicon/WordKind.h"
+#include "dictionary/BelModule.h"
+#include "ground/Direction.h"
+#include "ground/Language.h"
+#include "dictionary/TagCodes.h"
+#include "morphology/WordKind.h"
 #include "morphology/FormCodes.h"
 #include "morphology/FormSynthesis.h"
-#include "textservices/Cp1251Literal.h"
+#include "ground/Cp1251Literal.h"
 #include "translator/ElementList.h"
 
 namespace kunimor {

@@ -1,7 +1,7 @@
 #include "translator/ReadingFilters.h"
 
-#include "lexicon/BelModule.h"
-#include "lexicon/WordKind.h"
+#include "dictionary/BelModule.h"
+#include "morphology/WordKind.h"
 #include "translator/ElementList.h"
 #include "translator/PhraseFinders.h"
 

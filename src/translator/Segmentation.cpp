@@ -2,14 +2,14 @@
 
 #include <string>
 
-#include "lexicon/BelModule.h"
-#include "lexicon/Direction.h"
-#include "lexicon/Language.h"
-#include "morphology/Alphabet.h"
-#include "morphology/StemSeeker.h"
-#include "textservices/CharClasses.h"
-#include "textservices/Cp1251Literal.h"
-#include "textservices/NormalizeWord.h"
+#include "dictionary/BelModule.h"
+#include "ground/Direction.h"
+#include "ground/Language.h"
+#include "ground/Alphabet.h"
+#include "dictionary/StemSeeker.h"
+#include "ground/CharClasses.h"
+#include "ground/Cp1251Literal.h"
+#include "ground/NormalizeWord.h"
 #include "translator/CollectReading.h"
 #include "translator/ElementList.h"
 #include "translator/SegmentationSettings.h"

@@ -3,7 +3,7 @@
 #include <functional>
 #include <string_view>
 
-#include "textservices/LetterCase.h"
+#include "ground/LetterCase.h"
 #include "translator/OutputStyles.h"
 #include "translator/WordEl.h"
 

@@ -2,12 +2,12 @@
 
 #include <vector>
 
-#include "lexicon/BelModule.h"
-#include "lexicon/Direction.h"
-#include "lexicon/Language.h"
-#include "lexicon/WordKind.h"
+#include "dictionary/BelModule.h"
+#include "ground/Direction.h"
+#include "ground/Language.h"
+#include "morphology/WordKind.h"
 #include "morphology/FormCodes.h"
-#include "textservices/Cp1251Literal.h"
+#include "ground/Cp1251Literal.h"
 #include "translator/ElementList.h"
 #include "translator/LookupTranslations.h"
 #include "translator/PhraseFinders.h"

@@ -3,9 +3,9 @@
 #include <limits>
 #include <utility>
 
-#include "lexicon/Direction.h"
-#include "lexicon/Error.h"
-#include "morphology/Alphabet.h"
+#include "ground/Direction.h"
+#include "ground/Error.h"
+#include "ground/Alphabet.h"
 #include "translator/AgreementAnalysis.h"
 #include "translator/CollocationMatching.h"
 #include "translator/ElementList.h"

@@ -2,9 +2,9 @@
 
 #include <climits>
 
-#include "lexicon/Direction.h"
-#include "lexicon/Language.h"
-#include "lexicon/WordKind.h"
+#include "ground/Direction.h"
+#include "ground/Language.h"
+#include "morphology/WordKind.h"
 #include "translator/ElementList.h"
 
 namespace kunimor {

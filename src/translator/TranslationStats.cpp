@@ -1,7 +1,7 @@
 #include "translator/TranslationStats.h"
 
-#include "textservices/Cp1251Literal.h"
-#include "textservices/FormatText.h"
+#include "ground/Cp1251Literal.h"
+#include "ground/FormatText.h"
 
 namespace kunimor {
 

@@ -2,14 +2,14 @@
 
 #include <algorithm>
 
-#include "lexicon/BelModule.h"
-#include "lexicon/Direction.h"
-#include "lexicon/Language.h"
-#include "lexicon/TagCodes.h"
+#include "dictionary/BelModule.h"
+#include "ground/Direction.h"
+#include "ground/Language.h"
+#include "dictionary/TagCodes.h"
 #include "morphology/FormSynthesis.h"
-#include "morphology/StemSeeker.h"
-#include "textservices/LetterCase.h"
-#include "textservices/NormalizeWord.h"
+#include "dictionary/StemSeeker.h"
+#include "ground/LetterCase.h"
+#include "ground/NormalizeWord.h"
 #include "translator/PositionTable.h"
 
 namespace kunimor {

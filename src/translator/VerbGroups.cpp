@@ -1,7 +1,7 @@
 #include "translator/VerbGroups.h"
 
-#include "lexicon/BelModule.h"
-#include "lexicon/WordKind.h"
+#include "dictionary/BelModule.h"
+#include "morphology/WordKind.h"
 #include "morphology/FormCodes.h"
 #include "translator/ElementList.h"
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "textservices/LetterCase.h"
+#include "ground/LetterCase.h"
 #include "translator/WordForm.h"
 
 namespace kunimor {

@@ -5,7 +5,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "lexicon/Error.h"
+#include "ground/Error.h"
 #include "support/TempDir.h"
 
 using kunimor::app::TIniFile;

@@ -10,7 +10,7 @@
 
 #include "app/MainWindow.h"
 #include "app/Prompter.h"
-#include "lexicon/DictionaryText.h"
+#include "dictionary/DictionaryText.h"
 #include "support/TempDir.h"
 
 int main(int argc, char** argv) {

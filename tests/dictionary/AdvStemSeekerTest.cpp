@@ -1,11 +1,11 @@
-#include "morphology/AdvStemSeeker.h"
+#include "dictionary/AdvStemSeeker.h"
 
-#include "lexicon/BelModule.h"
-#include "lexicon/Error.h"
-#include "lexicon/Language.h"
-#include "lexicon/Schema.h"
-#include "lexicon/TagCodes.h"
-#include "lexicon/WordKind.h"
+#include "dictionary/BelModule.h"
+#include "ground/Error.h"
+#include "ground/Language.h"
+#include "dictionary/Schema.h"
+#include "dictionary/TagCodes.h"
+#include "morphology/WordKind.h"
 #include "support/FixtureDictionary.h"
 #include "support/Text.h"
 

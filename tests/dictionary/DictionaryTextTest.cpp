@@ -1,9 +1,9 @@
-#include "lexicon/DictionaryText.h"
+#include "dictionary/DictionaryText.h"
 
-#include "lexicon/Error.h"
-#include "lexicon/PathText.h"
-#include "lexicon/Schema.h"
-#include "lexicon/TableText.h"
+#include "ground/Error.h"
+#include "ground/PathText.h"
+#include "dictionary/Schema.h"
+#include "dictionary/TableText.h"
 #include "support/Text.h"
 
 #include <gtest/gtest.h>

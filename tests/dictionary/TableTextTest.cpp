@@ -1,7 +1,7 @@
-#include "lexicon/TableText.h"
+#include "dictionary/TableText.h"
 
-#include "lexicon/Error.h"
-#include "lexicon/Schema.h"
+#include "ground/Error.h"
+#include "dictionary/Schema.h"
 #include "support/Text.h"
 
 #include <gtest/gtest.h>

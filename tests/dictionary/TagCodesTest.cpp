@@ -1,4 +1,4 @@
-#include "lexicon/TagCodes.h"
+#include "dictionary/TagCodes.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "morphology/Alphabet.h"
+#include "ground/Alphabet.h"
 
 #include <gtest/gtest.h>
 
 #include "support/Text.h"
-#include "lexicon/Language.h"
+#include "ground/Language.h"
 
 namespace kunimor {
 namespace {

@@ -1,4 +1,4 @@
-#include "textservices/CharClasses.h"
+#include "ground/CharClasses.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "textservices/CodePages.h"
+#include "ground/CodePages.h"
 
 #include <gtest/gtest.h>
 
@@ -6,11 +6,11 @@
 #include <map>
 #include <vector>
 
-#include "lexicon/Error.h"
+#include "ground/Error.h"
 #include "support/Baltic.h"
 #include "support/Text.h"
-#include "textservices/Cp1251.h"
-#include "textservices/Utf8.h"
+#include "ground/Cp1251.h"
+#include "ground/Utf8.h"
 
 namespace kunimor {
 namespace {

@@ -1,4 +1,4 @@
-#include "textservices/Cp1251Literal.h"
+#include "ground/Cp1251Literal.h"
 
 #include <gtest/gtest.h>
 

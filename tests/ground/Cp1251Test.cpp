@@ -1,4 +1,4 @@
-#include "textservices/Cp1251.h"
+#include "ground/Cp1251.h"
 
 #include <gtest/gtest.h>
 

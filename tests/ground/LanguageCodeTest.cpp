@@ -1,8 +1,8 @@
-#include "textservices/LanguageCode.h"
+#include "ground/LanguageCode.h"
 
 #include <gtest/gtest.h>
 
-#include "lexicon/FieldName.h"
+#include "store/FieldName.h"
 
 namespace kunimor {
 namespace {

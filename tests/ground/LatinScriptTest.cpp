@@ -1,4 +1,4 @@
-#include "textservices/LatinScript.h"
+#include "ground/LatinScript.h"
 
 #include <gtest/gtest.h>
 

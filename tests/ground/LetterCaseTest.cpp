@@ -1,4 +1,4 @@
-#include "textservices/LetterCase.h"
+#include "ground/LetterCase.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "textservices/NormalizeWord.h"
+#include "ground/NormalizeWord.h"
 
 #include <gtest/gtest.h>
 
-#include "lexicon/Language.h"
+#include "ground/Language.h"
 #include "support/Text.h"
 
 namespace kunimor {

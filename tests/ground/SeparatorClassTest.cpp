@@ -1,4 +1,4 @@
-#include "textservices/SeparatorClass.h"
+#include "ground/SeparatorClass.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "textservices/SplitWords.h"
+#include "ground/SplitWords.h"
 
 #include <gtest/gtest.h>
 
-#include "lexicon/Language.h"
+#include "ground/Language.h"
 #include "support/Text.h"
 
 namespace kunimor {

@@ -1,4 +1,4 @@
-#include "textservices/UnicodeText.h"
+#include "ground/UnicodeText.h"
 
 #include <gtest/gtest.h>
 

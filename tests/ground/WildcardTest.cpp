@@ -1,4 +1,4 @@
-#include "textservices/Wildcard.h"
+#include "ground/Wildcard.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 #include "import/DictionaryImport.h"
 
-#include "lexicon/BelModule.h"
-#include "lexicon/Error.h"
-#include "lexicon/Language.h"
-#include "lexicon/Schema.h"
-#include "morphology/StemSeeker.h"
+#include "dictionary/BelModule.h"
+#include "ground/Error.h"
+#include "ground/Language.h"
+#include "dictionary/Schema.h"
+#include "dictionary/StemSeeker.h"
 #include "support/TempDir.h"
 #include "support/Text.h"
 

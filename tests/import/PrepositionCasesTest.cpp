@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "lexicon/Error.h"
-#include "lexicon/Language.h"
+#include "ground/Error.h"
+#include "ground/Language.h"
 #include "support/TempDir.h"
 #include "support/Text.h"
 

@@ -1,6 +1,6 @@
 #include "import/SourceText.h"
 
-#include "lexicon/Language.h"
+#include "ground/Language.h"
 #include "support/Text.h"
 
 #include <gtest/gtest.h>

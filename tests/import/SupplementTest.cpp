@@ -6,8 +6,8 @@
 #include <fstream>
 #include <string>
 
-#include "lexicon/Error.h"
-#include "lexicon/WordKind.h"
+#include "ground/Error.h"
+#include "morphology/WordKind.h"
 #include "support/TempDir.h"
 #include "support/Text.h"
 

@@ -1,7 +1,7 @@
 #include "import/TagSlots.h"
 
-#include "lexicon/Language.h"
-#include "lexicon/WordKind.h"
+#include "ground/Language.h"
+#include "morphology/WordKind.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "import/TransducerText.h"
 
 #include "import/AttTransducer.h"
-#include "lexicon/Error.h"
+#include "ground/Error.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

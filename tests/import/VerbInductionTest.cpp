@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "lexicon/WordKind.h"
+#include "morphology/WordKind.h"
 #include "support/Text.h"
 
 namespace {

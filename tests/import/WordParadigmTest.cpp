@@ -1,7 +1,7 @@
 #include "import/WordParadigm.h"
 
-#include "lexicon/Language.h"
-#include "lexicon/WordKind.h"
+#include "ground/Language.h"
+#include "morphology/WordKind.h"
 #include "morphology/FormSynthesis.h"
 #include "support/Text.h"
 

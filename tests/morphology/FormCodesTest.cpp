@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "lexicon/Language.h"
+#include "ground/Language.h"
 #include "support/Text.h"
 
 namespace kunimor {

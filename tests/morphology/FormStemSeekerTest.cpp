@@ -1,7 +1,7 @@
 #include "morphology/FormStemSeeker.h"
 
-#include "lexicon/Error.h"
-#include "lexicon/Language.h"
+#include "ground/Error.h"
+#include "ground/Language.h"
 #include "support/Text.h"
 
 #include <gtest/gtest.h>

@@ -2,12 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include "lexicon/Error.h"
+#include "ground/Error.h"
 #include "morphology/ModifRules.h"
-#include "lexicon/WordKind.h"
+#include "morphology/WordKind.h"
 #include "support/FormsText.h"
 #include "support/Text.h"
-#include "lexicon/Language.h"
+#include "ground/Language.h"
 
 namespace kunimor {
 namespace {

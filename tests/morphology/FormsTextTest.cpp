@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "lexicon/WordKind.h"
+#include "morphology/WordKind.h"
 #include "support/FormsText.h"
 #include "support/Text.h"
 

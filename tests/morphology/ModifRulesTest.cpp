@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "support/Text.h"
-#include "lexicon/Language.h"
+#include "ground/Language.h"
 
 namespace kunimor {
 namespace {

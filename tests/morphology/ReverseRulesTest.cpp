@@ -1,6 +1,6 @@
 #include "morphology/ReverseRules.h"
 
-#include "lexicon/Language.h"
+#include "ground/Language.h"
 #include "support/Text.h"
 
 #include <gmock/gmock.h>

@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "lexicon/WordKind.h"
+#include "morphology/WordKind.h"
 #include "support/FormsText.h"
 #include "support/Text.h"
-#include "lexicon/Language.h"
+#include "ground/Language.h"
 
 namespace kunimor {
 namespace {

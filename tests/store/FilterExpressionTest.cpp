@@ -1,12 +1,12 @@
-#include "lexicon/FilterExpression.h"
+#include "store/FilterExpression.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "lexicon/Error.h"
-#include "lexicon/Table.h"
+#include "ground/Error.h"
+#include "store/Table.h"
 #include "support/Text.h"
 
 namespace kunimor {

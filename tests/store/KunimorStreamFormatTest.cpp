@@ -1,7 +1,7 @@
-#include "lexicon/Error.h"
-#include "lexicon/KunimorStreamFormat.h"
-#include "lexicon/Schema.h"
-#include "lexicon/TagCodes.h"
+#include "ground/Error.h"
+#include "store/KunimorStreamFormat.h"
+#include "dictionary/Schema.h"
+#include "dictionary/TagCodes.h"
 #include "support/TempDir.h"
 #include "support/Text.h"
 

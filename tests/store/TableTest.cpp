@@ -1,4 +1,4 @@
-#include "lexicon/Table.h"
+#include "store/Table.h"
 
 #include <gtest/gtest.h>
 
@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "lexicon/Error.h"
-#include "lexicon/Schema.h"
+#include "ground/Error.h"
+#include "dictionary/Schema.h"
 #include "support/Text.h"
 
 namespace kunimor {

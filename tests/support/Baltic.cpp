@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <stdexcept>
 
-#include "textservices/Utf8.h"
+#include "ground/Utf8.h"
 
 namespace {
 

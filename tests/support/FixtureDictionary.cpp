@@ -1,6 +1,6 @@
 #include "support/FixtureDictionary.h"
 
-#include "lexicon/DictionaryText.h"
+#include "dictionary/DictionaryText.h"
 
 std::unique_ptr<TempDir> FixtureDictionary::data_;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "lexicon/BelModule.h"
+#include "dictionary/BelModule.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

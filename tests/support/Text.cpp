@@ -4,7 +4,7 @@
 
 #include <stdexcept>
 
-#include "textservices/Cp1251.h"
+#include "ground/Cp1251.h"
 
 std::string W(std::string_view utf8) {
     std::string out;

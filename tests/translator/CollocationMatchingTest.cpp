@@ -1,7 +1,7 @@
 #include "translator/CollocationMatching.h"
 
-#include "lexicon/LookupSettings.h"
-#include "lexicon/WordKind.h"
+#include "dictionary/LookupSettings.h"
+#include "morphology/WordKind.h"
 #include "translator/Segmentation.h"
 #include "translator/TranslatorFixture.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "lexicon/WordKind.h"
+#include "morphology/WordKind.h"
 #include "morphology/FormCodes.h"
 #include "support/Text.h"
 #include "translator/ElementList.h"

@@ -1,6 +1,6 @@
 #include "translator/Emission.h"
 
-#include "lexicon/BelModule.h"
+#include "dictionary/BelModule.h"
 #include "support/Text.h"
 #include "translator/ElementList.h"
 #include "translator/SourceText.h"

@@ -1,6 +1,6 @@
 #include "translator/ParticleAdjustment.h"
 
-#include "lexicon/Direction.h"
+#include "ground/Direction.h"
 #include "translator/TranslatorFixture.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "translator/PhraseFinders.h"
 
-#include "lexicon/Schema.h"
+#include "dictionary/Schema.h"
 #include "translator/ElementBuilder.h"
 #include "translator/Segmentation.h"
 #include "translator/TranslatorFixture.h"

@@ -1,6 +1,6 @@
 #include "translator/ReadingFilters.h"
 
-#include "lexicon/WordKind.h"
+#include "morphology/WordKind.h"
 #include "support/FixtureDictionary.h"
 #include "support/Text.h"
 #include "translator/ElementList.h"

@@ -1,7 +1,7 @@
 #include "translator/Segmentation.h"
 
-#include "lexicon/Direction.h"
-#include "lexicon/WordKind.h"
+#include "ground/Direction.h"
+#include "morphology/WordKind.h"
 #include "translator/CollectReading.h"
 #include "translator/TranslationStats.h"
 #include "translator/TranslatorFixture.h"

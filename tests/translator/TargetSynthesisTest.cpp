@@ -1,7 +1,7 @@
 #include "translator/TargetSynthesis.h"
 
-#include "lexicon/Language.h"
-#include "lexicon/WordKind.h"
+#include "ground/Language.h"
+#include "morphology/WordKind.h"
 #include "support/Text.h"
 #include "translator/TranslatorFixture.h"
 

@@ -1,6 +1,6 @@
 #include "translator/TranslateText.h"
 
-#include "lexicon/Error.h"
+#include "ground/Error.h"
 #include "translator/StandInChars.h"
 #include "translator/TranslationStats.h"
 #include "translator/TranslatorFixture.h"

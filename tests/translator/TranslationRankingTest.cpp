@@ -1,8 +1,8 @@
 #include "translator/TranslationRanking.h"
 
-#include "lexicon/Direction.h"
-#include "lexicon/Language.h"
-#include "lexicon/WordKind.h"
+#include "ground/Direction.h"
+#include "ground/Language.h"
+#include "morphology/WordKind.h"
 #include "support/Text.h"
 #include "translator/ElementList.h"
 #include "translator/SourceText.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "lexicon/Language.h"
-#include "morphology/Alphabet.h"
+#include "ground/Language.h"
+#include "ground/Alphabet.h"
 #include "support/FixtureDictionary.h"
 #include "support/Text.h"
 #include "translator/ElementList.h"

@@ -1,6 +1,6 @@
 #include "translator/Variants.h"
 
-#include "lexicon/Direction.h"
+#include "ground/Direction.h"
 #include "translator/PositionTable.h"
 #include "translator/TranslatorFixture.h"
 
