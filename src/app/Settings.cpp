@@ -125,9 +125,20 @@ std::string StyleToText(uint8_t style) {
 
 uint8_t TextToStyle(std::string_view text) {
     const std::string lower = Lower(text);
+    const auto isLetter = [](char c) { return c >= 'a' && c <= 'z'; };
     uint8_t style = 0;
-    for (const TStyleWord& s : kStyleWords)
-        if (lower.find(Lower(s.word)) != std::string::npos) style |= s.bit;
+    for (size_t start = 0; start < lower.size();) {
+        if (!isLetter(lower[start])) {
+            ++start;
+            continue;
+        }
+        size_t end = start;
+        while (end < lower.size() && isLetter(lower[end])) ++end;
+        const std::string_view word = std::string_view(lower).substr(start, end - start);
+        for (const TStyleWord& s : kStyleWords)
+            if (word == Lower(s.word)) style |= s.bit;
+        start = end;
+    }
     return style;
 }
 

@@ -90,7 +90,8 @@ std::string ColorToIniText(uint32_t color);
 uint32_t IniTextToColor(std::string_view text, uint32_t fallback);
 // "Bold Italic Underline StrikeOut", the members present.
 std::string StyleToText(uint8_t style);
-// Finds each style word anywhere in text, without regard to case.
+// The style words of text as whole words (runs of Latin letters), without
+// regard to case: "Unbold" is no "Bold".
 uint8_t TextToStyle(std::string_view text);
 
 }  // namespace kunimor::app

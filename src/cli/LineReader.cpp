@@ -1,5 +1,6 @@
 #include "cli/LineReader.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <unistd.h>
@@ -17,7 +18,7 @@ bool IsLineFeed(std::string_view s, std::size_t pos, std::size_t unit) { return 
 }  // namespace
 
 TLineReader::TLineReader(int fd, std::size_t unitSize, std::size_t maxLine, std::function<void()> beforeWait)
-    : fd_(fd), unit_(unitSize), maxLine_(maxLine), beforeWait_(std::move(beforeWait)) {}
+    : fd_(fd), unit_(unitSize), maxLine_(std::max(maxLine / unitSize * unitSize, unitSize)), beforeWait_(std::move(beforeWait)) {}
 
 bool TLineReader::Fill() {
     if (atEnd_) return false;
@@ -50,8 +51,8 @@ std::size_t TLineReader::CutPoint(std::size_t length) const {
     if (unit_ == 1) {
         // not inside a UTF-8 sequence: the next part must not start with a continuation byte
         for (int back = 0; back < 3 && cut > 1 && (static_cast<unsigned char>(part[cut]) & 0xC0) == 0x80; ++back) --cut;
-    } else if (const auto high = static_cast<unsigned char>(part[cut - 1]); high >= 0xD8 && high <= 0xDB) {
-        cut -= 2;  // not between the halves of a surrogate pair
+    } else if (const auto high = static_cast<unsigned char>(part[cut - 1]); cut > 2 && high >= 0xD8 && high <= 0xDB) {
+        cut -= 2;  // not between the halves of a surrogate pair, unless the part holds nothing else
     }
     return cut;
 }
@@ -65,14 +66,15 @@ bool TLineReader::Next(std::string& line) {
                 pos_ = scanned + unit_;
                 return true;
             }
-            scanned += unit_;
-            // Cut only when the next unit is there and is no line feed.
-            if (scanned - pos_ >= maxLine_ && scanned + unit_ <= buffer_.size() && !IsLineFeed(buffer_, scanned, unit_)) {
+            // A full part is cut only once the unit after it is there and is
+            // no line feed, wherever the reads happened to end.
+            if (scanned - pos_ >= maxLine_) {
                 const std::size_t cut = CutPoint(scanned - pos_);
                 line.assign(buffer_, pos_, cut);
                 pos_ += cut;
                 return true;
             }
+            scanned += unit_;
         }
         const std::size_t offset = scanned - pos_;
         if (!Fill()) break;

@@ -16,7 +16,9 @@ public:
 
     // The next line with its line feed; a line longer than maxLine comes in
     // parts without one, each cut after a space where the part has one and
-    // never inside a character. False at the end of the input.
+    // never inside a character unless the part can hold nothing else (a limit
+    // below one character); never longer than maxLine, never empty. False at
+    // the end of the input.
     bool Next(std::string& line);
 
     // Drops prefix from the start of the input if the input starts with it.

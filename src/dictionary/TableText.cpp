@@ -44,8 +44,10 @@ std::string Escape(std::string_view text) {
     return out;
 }
 
-std::string Cell(const Value& v) {
-    if (v.IsNull()) return {};
+// A dictionary file holds no null number: a null is written as the 0 a saved
+// file would hold, so that the text never has an empty number cell.
+std::string Cell(const FieldDef& f, const Value& v) {
+    if (v.IsNull()) return f.IsText() ? std::string() : "0";
     if (v.IsBool()) return v.AsBool() ? "1" : "0";
     if (v.IsInt()) return std::to_string(v.AsInt());
     return Escape(Cp1251ToUtf8(v.AsString()));
@@ -130,7 +132,7 @@ int64_t Number(std::string_view cell) {
 
 Value ParseCell(const FieldDef& f, std::string_view cell) {
     if (f.IsText()) return Value(TextValue(f, cell));
-    if (cell.empty()) return Value();
+    if (cell.empty()) throw BadCell{"an empty cell where a number is due"};
     const int64_t n = Number(cell);
     const auto [low, high] = StorableRange(f);
     if (n < low || n > high) {
@@ -267,8 +269,9 @@ void TableTextReader::ReadRow(std::string_view line) {
                 c.ranks.push_back(rank);
             }
         } catch (const BadCell& bad) {
-            Fail(lineNo_, (c.field >= 0 ? "field " + t.Fields()[c.field].name
-                                        : "column " + std::string(1, kRankColumnMark) + t.IndexAt(c.index).name) +
+            Fail(lineNo_, "column " + std::to_string(k + 1) + ", " +
+                              (c.field >= 0 ? "field " + t.Fields()[c.field].name
+                                            : std::string(1, kRankColumnMark) + t.IndexAt(c.index).name) +
                               ": " + bad.what);
         }
     }
@@ -334,7 +337,7 @@ void WriteTableText(const Table& t, std::ostream& out) {
     std::vector<std::string> cells;
     for (size_t n = 0; n < rows.size(); ++n) {
         cells.clear();
-        for (int f : fields) cells.push_back(Cell(t.FieldValue(*rows[n], f)));
+        for (int f : fields) cells.push_back(Cell(t.Fields()[f], t.FieldValue(*rows[n], f)));
         for (const std::vector<int>& ranks : rankColumns) cells.push_back(std::to_string(ranks[n]));
         writeLine(cells);
     }

@@ -12,8 +12,10 @@ namespace kunimor {
 
 // A table as UTF-8 tab-separated text, for reviewing and diffing: a header
 // row of the stored field names, then one row per record in the table's
-// current order. Integers are decimal, booleans 0/1, an empty number cell is
-// null; text escapes tab, newline, carriage return and backslash as \t \n \r \\.
+// current order. Integers are decimal, booleans 0/1, a number cell is never
+// empty (a null is written as 0, as a dictionary file keeps it); text escapes
+// tab, newline, carriage return and backslash as \t \n \r \\. Errors name
+// the line and the 1-based column of the cell.
 //
 // The order of records with equal keys in a secondary index is data (the
 // order of a word's translations). Where it is not the order of the rows,

@@ -64,9 +64,11 @@ constexpr TRecodeTable kMac = MakeTable({{kRusCapitals, 0x80},
                                          {"І"_cp1251, 0xA7},
                                          {"і"_cp1251, 0xB4},
                                          {"ЄєЇї"_cp1251, 0xB8},
+                                         {"Ўў"_cp1251, 0xD8},
+                                         {"«»"_cp1251, 0xC7},
+                                         {"№"_cp1251, 0xDC},
                                          // where the published code page has Ѓ and ѓ
-                                         {"Ґґ"_cp1251, 0xAE}},
-                                        {{"«»"_cp1251, 0xC7}, {"№"_cp1251, 0xDC}});
+                                         {"Ґґ"_cp1251, 0xAE}});
 
 constexpr TRecodeTable kIso = MakeTable(
     {{kRusCapitals, 0xB0}, {kRusSmall, 0xD0}, {"Ё"_cp1251, 0xA1}, {"ё"_cp1251, 0xF1}});

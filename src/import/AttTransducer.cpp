@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <charconv>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace kunimor::import {
@@ -16,15 +17,22 @@ struct Arc {
     std::string input, output;
 };
 
+// States are renumbered densely in the order the text names them (the start
+// state 0 first), so the tables grow with the lines read, never with the
+// size of a state number.
 struct Section {
     std::vector<std::vector<Arc>> arcs;
     std::vector<bool> final;
+    std::unordered_map<int, int> denseOf;
 
-    void Grow(int state) {
-        if (state >= static_cast<int>(arcs.size())) {
-            arcs.resize(state + 1);
-            final.resize(state + 1, false);
+    int Dense(int state) {
+        if (arcs.empty() && state != 0) Dense(0);
+        const auto [it, added] = denseOf.try_emplace(state, static_cast<int>(arcs.size()));
+        if (added) {
+            arcs.emplace_back();
+            final.push_back(false);
         }
+        return it->second;
     }
 };
 
@@ -105,11 +113,36 @@ std::vector<bool> CyclicStates(const Section& s) {
     return cyclic;
 }
 
+// States from which a final state can be reached. Walking only these keeps
+// the work proportional to the entries given, even where dead-end paths
+// would multiply.
+std::vector<bool> LiveStates(const Section& s) {
+    const size_t n = s.arcs.size();
+    std::vector<std::vector<int>> sources(n);
+    for (size_t from = 0; from < n; ++from)
+        for (const Arc& a : s.arcs[from]) sources[a.target].push_back(static_cast<int>(from));
+    std::vector<bool> live = s.final;
+    std::vector<int> todo;
+    for (size_t st = 0; st < n; ++st)
+        if (live[st]) todo.push_back(static_cast<int>(st));
+    while (!todo.empty()) {
+        const int st = todo.back();
+        todo.pop_back();
+        for (int from : sources[st])
+            if (!live[from]) {
+                live[from] = true;
+                todo.push_back(from);
+            }
+    }
+    return live;
+}
+
 int EnumerateSection(const Section& s, const AttEntryProc& proc) {
     if (s.arcs.empty()) return 0;
     const std::vector<bool> cyclic = CyclicStates(s);
     const int skipped = static_cast<int>(std::count(cyclic.begin(), cyclic.end(), true));
     if (cyclic[0]) return skipped;
+    const std::vector<bool> live = LiveStates(s);
     struct Frame { int state; size_t arc; size_t inLen, outLen; };
     std::string in, out;
     std::vector<Frame> stack{{0, 0, 0, 0}};
@@ -122,7 +155,7 @@ int EnumerateSection(const Section& s, const AttEntryProc& proc) {
             continue;
         }
         const Arc& a = arcs[f.arc++];
-        if (cyclic[a.target]) continue;
+        if (cyclic[a.target] || !live[a.target]) continue;
         in.resize(f.inLen);
         out.resize(f.outLen);
         in += a.input;
@@ -154,12 +187,11 @@ int ForEachAttEntry(std::string_view text, const AttEntryProc& proc) {
         }
         const auto f = SplitTabs(line);
         if (f.size() <= 2) {  // a final state, with or without a weight
-            const int st = ParseState(f[0], lineNo);
-            section.Grow(st);
+            const int st = section.Dense(ParseState(f[0], lineNo));
             section.final[st] = true;
         } else if (f.size() >= 4) {
-            const int from = ParseState(f[0], lineNo), to = ParseState(f[1], lineNo);
-            section.Grow(std::max(from, to));
+            const int from = section.Dense(ParseState(f[0], lineNo));
+            const int to = section.Dense(ParseState(f[1], lineNo));
             section.arcs[from].push_back({to, Symbol(f[2]), Symbol(f[3])});
         } else {
             throw Error("ATT text line " + std::to_string(lineNo) + ": neither an arc nor a final state");

@@ -139,7 +139,8 @@ void ReverseFinalConsonant(int lang, std::string_view stem, char param, std::vec
 }
 
 void ReverseProstheticI(int lang, std::string_view stem, std::vector<std::string>& out) {
-    const std::string candidate = std::string("і"_cp1251) + std::string(stem);
+    std::string candidate(1, U'і'_cp1251);  // built up, not concatenated: clang 14 crashes on the sum
+    candidate += stem;
     if (ForwardGives(lang, candidate, "5", stem)) AddUnique(out, candidate);
 }
 

@@ -91,3 +91,15 @@ TEST(Settings, ColourAndStyleTexts) {
     EXPECT_EQ(StyleToText(kBold | kItalic | kUnderline | kStrikeOut), "Bold Italic Underline StrikeOut");
     EXPECT_EQ(TextToStyle("STRIKEOUT italic"), kItalic | kStrikeOut);
 }
+
+TEST(Settings, StyleWordsCountOnlyAsWholeWords) {
+    const std::pair<std::string_view, uint8_t> cases[] = {
+        {"Unbold", 0},
+        {"none-italicised", 0},
+        {"BoldItalic", 0},
+        {"Bold,Italic", kBold | kItalic},
+        {"[underline]", kUnderline},
+        {"", 0},
+    };
+    for (const auto& [text, style] : cases) EXPECT_EQ(TextToStyle(text), style) << text;
+}

@@ -59,7 +59,7 @@ build_failure)
   cp -r "$fixture" "$tmp/src"
   printf 'RusNo\tBelNo\tTag\n1\tx\t10\n' >"$tmp/src/Trans.tsv"
   run 1 "$cli" dict build "$tmp/src" "$tmp/data"
-  expect_err "$tmp/src/Trans.tsv:2: field BelNo: \"x\" is not a number"
+  expect_err "$tmp/src/Trans.tsv:2: column 2, field BelNo: \"x\" is not a number"
   [ ! -e "$tmp/data" ] || fail "a failed build left $tmp/data"
   ;;
 dump)

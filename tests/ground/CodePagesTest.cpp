@@ -103,8 +103,8 @@ INSTANTIATE_TEST_SUITE_P(
         ByteTableCase{"Mac",
                       kCpMac,
                       {"АБВГДЕЖЗИЙКЛМНОП", "РСТУФХЦЧШЩЪЫЬЭЮЯ", ".......І......Ґґ", "....і...ЄєЇї....",
-                       "................", ".............Ёёя", "абвгдежзийклмноп", "рстуфхцчшщъыьэю."},
-                      {{U'«', 0xC7}, {U'»', 0xC8}, {U'№', 0xDC}},
+                       ".......«».......", "........Ўў..№Ёёя", "абвгдежзийклмноп", "рстуфхцчшщъыьэю."},
+                      {},
                       {}},
         ByteTableCase{"Iso",
                       kCpIso,
@@ -130,7 +130,8 @@ TEST(ConvertText, TableCodePagesConvertEveryByte) {
     EXPECT_EQ(U(ConvertText(false, kCpKoi8r, "\xA6\xB6", false)), "іІ");
     EXPECT_EQ(ConvertText(true, kCpKoi8r, W("ў"), false), "\xA2");
     EXPECT_EQ(ConvertText(true, kCpMac, W("«мова»"), false), "\xC7\xEC\xEE\xE2\xE0\xC8");
-    EXPECT_EQ(U(ConvertText(false, kCpMac, "\xC7", false)), "З");
+    EXPECT_EQ(U(ConvertText(false, kCpMac, ConvertText(true, kCpMac, W("«кнігу» №1"), false), false)), "«кнігу» №1");
+    EXPECT_EQ(ConvertText(true, kCpMac, W("Ўў"), false), "\xD8\xD9");
     EXPECT_EQ(U(ConvertText(false, kCpIso, ConvertText(true, kCpIso, W("і"), false), false)), "Г");
 }
 
@@ -141,7 +142,7 @@ TEST(ConvertText, RussianAndBelarusianLettersSurviveEveryCodePageThatHasThem) {
         if (index == kCpLatinka) continue;  // the Latin script is for Belarusian only
         EXPECT_EQ(U(ConvertText(false, index, ConvertText(true, index, russian, false), false)), U(russian))
             << CodePageNames[index];
-        if (index == kCpAnsi || index == kCpDos866 || index == kCpUtf8 || index == kCpUnicode) {
+        if (index == kCpAnsi || index == kCpDos866 || index == kCpMac || index == kCpUtf8 || index == kCpUnicode) {
             EXPECT_EQ(U(ConvertText(false, index, ConvertText(true, index, belarusian, false), false)),
                       U(belarusian))
                 << CodePageNames[index];

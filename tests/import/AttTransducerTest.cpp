@@ -68,3 +68,28 @@ TEST(AttTransducer, RejectsLinesThatAreNeitherArcsNorFinalStates) {
     EXPECT_THROW(EntriesOf("0\t1\ta\n"), kunimor::Error);
     EXPECT_THROW(EntriesOf("zero\t0.0\n"), kunimor::Error);
 }
+
+// Inputs from outside that once cost memory or time out of all proportion to
+// their size, or broke on an overflow; each must be read in a moment.
+TEST(AttTransducer, ReadsHostileInputInTimeAndMemoryOfItsSize) {
+    struct Case {
+        const char* why;
+        std::string att;
+        Entries entries;
+    };
+    const Case cases[] = {
+        {"a huge state number grows nothing", "0\t277777777\ta\tb\n277777777\n", {{"a", "b"}}},
+        {"the largest state number does not overflow", "0\t2147483647\ta\tb\n2147483647\n", {{"a", "b"}}},
+        {"a final state alone, not the start", "9999999\n", {}},
+        {"the start state named after others", "5\t6\tb\tb\n0\t5\ta\ta\n6\n", {{"ab", "ab"}}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(EntriesOf(c.att), c.entries) << c.why;
+    EXPECT_THROW(EntriesOf("0\t2147483648\ta\tb\n"), kunimor::Error) << "a state number past int";
+
+    // A chain of 40 double arcs with no final state has 2^40 paths and no entry.
+    std::string diamonds;
+    for (int i = 0; i < 40; ++i)
+        for (const char* symbol : {"a", "b"})
+            diamonds += std::to_string(i) + "\t" + std::to_string(i + 1) + "\t" + symbol + "\t" + symbol + "\n";
+    EXPECT_TRUE(EntriesOf(diamonds).empty());
+}
