@@ -170,4 +170,17 @@ void TAdvStemSeeker::ApplyCandidate(int32_t& wordNo, int16_t& tag, const TWordSt
     }
 }
 
+bool TAdvStemSeeker::NewParadigmFromForms(const TParadigmStore& store, const TParadigmConfirm& confirm) {
+    if (!FindStemAndForms()) return false;
+    if (confirm && !confirm(BestStem, BestForms)) return false;
+    TEtaRec rec;
+    rec.RodChislo = Kind == kNoun ? Gender : 0;
+    rec.EtalonNo = store(Lang, BestStem, BestForms, Kind, rec.RodChislo);
+    rec.Osnova = BestStem;
+    rec.Forms = BestForms;
+    rec.Stems = BestStem;
+    Candidates.assign(1, rec);
+    return true;
+}
+
 }  // namespace kunimor

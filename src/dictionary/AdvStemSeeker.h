@@ -18,6 +18,13 @@ class TBelModule;
 using TWordStore = std::function<int32_t(int lang, int32_t wordNo, int16_t tag, int32_t etalonNo,
                                          const std::string& stem)>;
 
+// Adds a paradigm (lang, sample stem, Forms text, kind, gender) and returns
+// its number.
+using TParadigmStore = std::function<int32_t(int lang, const std::string& stem, const std::string& forms, int kind,
+                                             int gender)>;
+// Shows the derived stem and Forms text to the user; false when they decline.
+using TParadigmConfirm = std::function<bool(const std::string& stem, const std::string& forms)>;
+
 // Proposes existing paradigms for a new word: every paradigm of the word's
 // kind that can produce the known forms, ranked by how much its most
 // similar word resembles the new one.
@@ -33,6 +40,11 @@ public:
     // becomes the number store returns. Throws Error when the candidate has
     // no stem.
     void ApplyCandidate(int32_t& wordNo, int16_t& tag, const TWordStore& store);
+    // When no existing paradigm fits: derives the stem and a Forms text from
+    // the container's forms, lets confirm (when given) accept them, adds the
+    // paradigm through store and makes it the only candidate. False when
+    // the forms give no paradigm or the user declines; nothing is added then.
+    bool NewParadigmFromForms(const TParadigmStore& store, const TParadigmConfirm& confirm = nullptr);
 
     Table& EtalonTbl;
     Table& WordsTbl;
