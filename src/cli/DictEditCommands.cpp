@@ -19,6 +19,8 @@
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <map>
+#include <memory>
 #include <optional>
 
 namespace kunimor::cli {
@@ -147,34 +149,43 @@ std::vector<int32_t> WordsWithLemma(TBelEditModule& module, int lang, const std:
     return found;
 }
 
-// The best-ranked existing paradigm for a new word given by its dictionary form.
-struct Guess {
-    std::unique_ptr<TAdvStemSeeker> seeker;
-    int score = -2;
-};
+// The seekers of each language and kind, kept for the whole file: they
+// remember the forms of the paradigms' words between the lines.
+class Seekers {
+public:
+    explicit Seekers(TBelEditModule& module) : module_(module) {}
 
-Guess GuessParadigm(TBelEditModule& module, int lang, const std::string& word, int kind) {
-    Guess best;
-    const std::vector<int> kinds = kind != 0 ? std::vector<int>{kind}
-                                             : std::vector<int>{kNoun, kAdjective, kImperfectiveVerb, kPerfectiveVerb};
-    for (int k : kinds) {
-        auto seeker = std::make_unique<TAdvStemSeeker>(module, lang, k);
-        for (int f = 1; f <= seeker->FormCount(); ++f) {
-            seeker->SetForm(f, false, std::string(kUnknownForm));
-            seeker->SetForm(f, true, std::string(kUnknownForm));
+    // The seeker whose first candidate is the best-ranked existing paradigm
+    // for a new word given by its dictionary form; null when none fits.
+    TAdvStemSeeker* Guess(int lang, const std::string& word, int kind) {
+        TAdvStemSeeker* best = nullptr;
+        int bestScore = -2;
+        const std::vector<int> kinds = kind != 0 ? std::vector<int>{kind}
+                                                 : std::vector<int>{kNoun, kAdjective, kImperfectiveVerb, kPerfectiveVerb};
+        for (int k : kinds) {
+            std::unique_ptr<TAdvStemSeeker>& seeker = seekers_[{lang, k}];
+            if (!seeker) seeker = std::make_unique<TAdvStemSeeker>(module_, lang, k);
+            for (int f = 1; f <= seeker->FormCount(); ++f) {
+                seeker->SetForm(f, false, std::string(kUnknownForm));
+                seeker->SetForm(f, true, std::string(kUnknownForm));
+            }
+            seeker->SetForm(1, false, word);
+            if (k == kUnchangeable) return seeker.get();
+            seeker->FindCandidates();
+            if (seeker->Candidates.empty()) continue;
+            const int score = seeker->Candidates.front().Score;
+            if (score > bestScore) {
+                best = seeker.get();
+                bestScore = score;
+            }
         }
-        seeker->SetForm(1, false, word);
-        if (k == kUnchangeable) {
-            best = {std::move(seeker), 0};
-            break;
-        }
-        seeker->FindCandidates();
-        if (seeker->Candidates.empty()) continue;
-        const int score = seeker->Candidates.front().Score;
-        if (score > best.score) best = {std::move(seeker), score};
+        return best;
     }
-    return best;
-}
+
+private:
+    TBelEditModule& module_;
+    std::map<std::pair<int, int>, std::unique_ptr<TAdvStemSeeker>> seekers_;
+};
 
 std::string FormsLine(int lang, const std::string& stem, const std::string& forms, int kind) {
     std::string line;
@@ -189,7 +200,7 @@ std::string FormsLine(int lang, const std::string& stem, const std::string& form
 
 class PairAdder {
 public:
-    PairAdder(TBelEditModule& module, bool dryRun) : module_(module), dryRun_(dryRun) {}
+    PairAdder(TBelEditModule& module, bool dryRun) : module_(module), seekers_(module), dryRun_(dryRun) {}
 
     // Applies one line; throws Error with the reason it cannot.
     void Add(const PairLine& pair) {
@@ -228,11 +239,11 @@ private:
             Say(pair, "reused " + title + " word " + std::to_string(existing.front()));
             return existing.front();
         }
-        Guess guess = GuessParadigm(module_, lang, word, pair.kind);
-        if (!guess.seeker)
+        TAdvStemSeeker* guess = seekers_.Guess(lang, word, pair.kind);
+        if (!guess)
             throw Error("no paradigm in the dictionary fits " + engineTitle +
                         (pair.kind ? "" : "; give its kind in a third column"));
-        TAdvStemSeeker& seeker = *guess.seeker;
+        TAdvStemSeeker& seeker = *guess;
         if (dryRun_) {
             std::string stem = seeker.Kind == kUnchangeable ? word : "";
             std::string forms = "@";
@@ -251,6 +262,7 @@ private:
         seeker.ApplyCandidate(wordNo, tag, [this](int l, int32_t n, int16_t t, int32_t etalonNo, const std::string& stem) {
             return module_.AddWord(l, stem, n, t, static_cast<int16_t>(etalonNo));
         });
+        seeker.RememberWord(seeker.Candidates.front().EtalonNo, seeker.BestStem);
         ++added;
         Say(pair, "added " + title + " word " + std::to_string(wordNo) + " (" + std::string(KindName(seeker.Kind)) +
                       ", paradigm " + std::to_string(seeker.Candidates.front().EtalonNo) + ")");
@@ -258,6 +270,7 @@ private:
     }
 
     TBelEditModule& module_;
+    Seekers seekers_;
     bool dryRun_;
 };
 

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
+#include <tuple>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,7 +35,11 @@ public:
     // Gives the words table an index on EtalonNo (EtalonNoInd) and makes it current.
     TAdvStemSeeker(TBelModule& module, int lang, int kind);
 
+    // Ranks by the forms of each paradigm's words, which the seeker builds
+    // once and remembers: a seeker kept while words are added is told of
+    // each new word (words deleted meanwhile only blur the ranking).
     void FindCandidates();
+    void RememberWord(int32_t etalonNo, const std::string& stem);
     // Throws Error for an index outside Candidates.
     void DeleteCandidate(int index);
     // Stores the new word with the first candidate through store; wordNo
@@ -59,6 +65,13 @@ private:
     // Calls visit with the stem of every word of the paradigm until it returns false.
     void ForEachWordStem(int32_t etalonNo, const std::function<bool(const std::string&)>& visit);
     void RankCandidates();
+    struct BuiltForm {
+        std::string reversed;  // the word's reference form, back to front
+        std::string stem;
+    };
+    // The reference form of every word of the paradigm, sorted by its reversed text.
+    const std::vector<BuiltForm>& ReferenceForms(const TEtaRec& rec, int refNo, bool refAlt);
+    std::map<std::tuple<int32_t, int, bool>, std::vector<BuiltForm>> referenceForms_;
 };
 
 // How much built resembles reference by their common ending; doubled when
