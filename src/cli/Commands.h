@@ -18,6 +18,9 @@ struct CommandGroup {
 // dict dump, dict build, dict stats: the dictionary's text form and a check of it.
 int RunDictCommand(std::vector<std::string> args);
 extern const std::string_view kDictUsage;
+// dict add, dict remove: word pairs of a TSV file added to or removed from a
+// dictionary through the editing module, all or nothing.
+int RunDictEditCommand(const std::string& sub, std::vector<std::string> args);
 // dict import: the starter dictionary from open lexical data.
 int RunDictImportCommand(std::vector<std::string> args);
 extern const std::string_view kDictImportUsage;

@@ -29,9 +29,14 @@ int Stats(const std::filesystem::path& dataDir) {
 }  // namespace
 
 int RunDictCommand(std::vector<std::string> args) {
+    if (!args.empty() && (args.front() == "add" || args.front() == "remove")) {
+        const std::string sub = args.front();
+        args.erase(args.begin());
+        return RunDictEditCommand(sub, std::move(args));
+    }
     const std::optional<std::string> dict = TakeOption(args, "--dict");
     RequireNoOptions(args);
-    if (args.empty()) throw UsageError("dict: which of dump, build or stats?");
+    if (args.empty()) throw UsageError("dict: which of dump, build, stats, add or remove?");
     const std::string sub = args.front();
     args.erase(args.begin());
     const std::string command = "dict " + sub;

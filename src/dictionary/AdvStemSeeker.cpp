@@ -61,6 +61,7 @@ TAdvStemSeeker::TAdvStemSeeker(TBelModule& module, int lang, int kind)
       Kind(kind) {}
 
 void TAdvStemSeeker::ForEachWordStem(int32_t etalonNo, const std::function<bool(const std::string&)>& visit) {
+    WordsTbl.SetIndexName(kEtalonNoIndex);  // editing between searches may have switched it
     if (!WordsTbl.FindKey({Value(etalonNo)})) return;
     for (; !WordsTbl.Eof() && WordsTbl.GetInt(WordsField::EtalonNo) == etalonNo; WordsTbl.Next()) {
         if (!visit(WordsTbl.GetString(WordsField::Osnova))) return;
@@ -105,23 +106,55 @@ void TAdvStemSeeker::RankCandidates() {
     }
     if (refNo == 0) return;
     const std::string& reference = GetForm(refNo, refAlt);
-    const int best = static_cast<int>(reference.size());
+    const std::string reversed(reference.rbegin(), reference.rend());
     for (TEtaRec& rec : Candidates) {
         rec.Score = -1;
-        ForEachWordStem(rec.EtalonNo, [&](const std::string& stem) {
-            std::string built;
-            // A word its paradigm's rules do not fit resembles nothing.
-            if (!TryBuildForm(Lang, stem, rec.Forms, true, built, refAlt, refNo)) return true;
-            const int score = EndingScore(reference, built);
+        // The word whose form shares the longest ending with the reference
+        // sorts next to it by reversed text.
+        const std::vector<BuiltForm>& forms = ReferenceForms(rec, refNo, refAlt);
+        auto next = std::lower_bound(forms.begin(), forms.end(), reversed,
+                                     [](const BuiltForm& f, const std::string& key) { return f.reversed < key; });
+        for (auto it : {next, next == forms.begin() ? forms.end() : std::prev(next)}) {
+            if (it == forms.end()) continue;
+            const int score = EndingScore(reference, std::string(it->reversed.rbegin(), it->reversed.rend()));
             if (score > rec.Score) {
                 rec.Score = score;
-                rec.Osnova = stem;
+                rec.Osnova = it->stem;
             }
-            return rec.Score < best;
-        });
+        }
     }
     std::stable_sort(Candidates.begin(), Candidates.end(),
                      [](const TEtaRec& a, const TEtaRec& b) { return a.Score > b.Score; });
+}
+
+const std::vector<TAdvStemSeeker::BuiltForm>& TAdvStemSeeker::ReferenceForms(const TEtaRec& rec, int refNo,
+                                                                            bool refAlt) {
+    auto [it, added] = referenceForms_.try_emplace({rec.EtalonNo, refNo, refAlt});
+    if (!added) return it->second;
+    std::vector<BuiltForm>& forms = it->second;
+    ForEachWordStem(rec.EtalonNo, [&](const std::string& stem) {
+        std::string built;
+        // A word its paradigm's rules do not fit resembles nothing.
+        if (TryBuildForm(Lang, stem, rec.Forms, true, built, refAlt, refNo))
+            forms.push_back({std::string(built.rbegin(), built.rend()), stem});
+        return true;
+    });
+    std::stable_sort(forms.begin(), forms.end(),
+                     [](const BuiltForm& a, const BuiltForm& b) { return a.reversed < b.reversed; });
+    return forms;
+}
+
+void TAdvStemSeeker::RememberWord(int32_t etalonNo, const std::string& stem) {
+    for (auto& [key, forms] : referenceForms_) {
+        const auto [no, refNo, refAlt] = key;
+        if (no != etalonNo || !EtalonTbl.Locate("No", {Value(etalonNo)})) continue;
+        std::string built;
+        if (!TryBuildForm(Lang, stem, EtalonTbl.GetString(EtalonField::Forms), true, built, refAlt, refNo)) continue;
+        BuiltForm form{std::string(built.rbegin(), built.rend()), stem};
+        auto at = std::upper_bound(forms.begin(), forms.end(), form,
+                                   [](const BuiltForm& a, const BuiltForm& b) { return a.reversed < b.reversed; });
+        forms.insert(at, std::move(form));
+    }
 }
 
 void TAdvStemSeeker::DeleteCandidate(int index) {
@@ -168,6 +201,19 @@ void TAdvStemSeeker::ApplyCandidate(int32_t& wordNo, int16_t& tag, const TWordSt
         BestStem = stem;
         BestForms = chosen.Forms;
     }
+}
+
+bool TAdvStemSeeker::NewParadigmFromForms(const TParadigmStore& store, const TParadigmConfirm& confirm) {
+    if (!FindStemAndForms()) return false;
+    if (confirm && !confirm(BestStem, BestForms)) return false;
+    TEtaRec rec;
+    rec.RodChislo = Kind == kNoun ? Gender : 0;
+    rec.EtalonNo = store(Lang, BestStem, BestForms, Kind, rec.RodChislo);
+    rec.Osnova = BestStem;
+    rec.Forms = BestForms;
+    rec.Stems = BestStem;
+    Candidates.assign(1, rec);
+    return true;
 }
 
 }  // namespace kunimor

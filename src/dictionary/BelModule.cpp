@@ -2,6 +2,7 @@
 
 #include "ground/Direction.h"
 #include "ground/Error.h"
+#include "store/FileSetCommit.h"
 #include "store/KunimorStreamFormat.h"
 #include "ground/PathText.h"
 #include "dictionary/TagCodes.h"
@@ -110,6 +111,8 @@ void TBelModule::LoadTable(Table& t, const TableSpec& spec, const std::string& d
 }
 
 void TBelModule::LoadAllTables(const std::string& dataDir, const std::function<void(int, int)>& progress) {
+    // A save that was cut off is finished (or undone) before anything is read.
+    RecoverFileSet(dataDir, DictionaryFileNames());
     const int reported = kTableCount - 1;
     if (progress) progress(0, reported);
     for (int i = 0; i < kTableCount; ++i) {

@@ -1,6 +1,7 @@
 #include "dictionary/DictionaryText.h"
 
 #include "ground/Error.h"
+#include "store/FileSetCommit.h"
 #include "store/KunimorStreamFormat.h"
 #include "ground/PathText.h"
 #include "dictionary/Schema.h"
@@ -60,6 +61,7 @@ std::unique_ptr<Table> LoadTable(const TableSpec& spec, const fs::path& file) {
 
 void DumpDictionary(const fs::path& dataDir, const fs::path& textDir) {
     RequireFolder(dataDir);
+    RecoverFileSet(dataDir, DictionaryFileNames());
     StagedFolder out(textDir);
     for (const TableSpec& spec : TableSpecs()) {
         const auto t = LoadTable(spec, dataDir / (spec.baseName + kDictionaryExtension));

@@ -126,4 +126,10 @@ std::unique_ptr<Table> CreateTable(const TableSpec& spec) {
     return t;
 }
 
+std::vector<std::string> DictionaryFileNames() {
+    std::vector<std::string> names;
+    for (const TableSpec& spec : TableSpecs()) names.push_back(spec.baseName + kDictionaryExtension);
+    return names;
+}
+
 }  // namespace kunimor

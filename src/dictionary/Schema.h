@@ -56,6 +56,9 @@ const std::vector<TableSpec>& TableSpecs();
 const TableSpec& SpecOf(TableId id);
 const TableSpec* FindSpecByBaseName(const std::string& baseName);
 
+// The file names of the thirteen tables ("WForms.kmr", ...), in load order.
+std::vector<std::string> DictionaryFileNames();
+
 // An empty, open table with the schema's fields and indexes, set to its active index.
 std::unique_ptr<Table> CreateTable(const TableSpec& spec);
 

@@ -1,5 +1,7 @@
 #include "import/DictionaryBuilder.h"
 
+#include "morphology/ExtraStems.h"
+
 #include "ground/Error.h"
 #include "store/KunimorStreamFormat.h"
 #include "ground/PathText.h"
@@ -66,18 +68,8 @@ int32_t TDictionaryBuilder::AddWord(int lang, const std::string& stem, int16_t e
 }
 
 void TDictionaryBuilder::AddExtraStems(int lang, int32_t wordNo, const std::string& stem, const std::string& forms) {
-    std::set<std::string> stems;
-    for (int f = 1; f <= kMaxFormNo; ++f) {
-        for (bool alt : {false, true}) {
-            std::string_view part = FormEnding(forms, f, alt);
-            if (part.empty()) continue;
-            std::string built = stem;
-            if (!ApplyEnding(lang, built, part, true)) continue;  // the form check reports it
-            if (!(built + std::string(part)).starts_with(stem)) stems.insert(built);
-        }
-    }
     Table& t = Tbl(lang == 1 ? TableId::StemB : TableId::StemR);
-    for (const std::string& s : stems) {
+    for (const std::string& s : ExtraStems(lang, stem, forms)) {
         t.Insert();
         t.Set(StemField::Stem, Value(s));
         t.Set(StemField::WordNo, Value(wordNo));

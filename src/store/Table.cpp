@@ -285,6 +285,7 @@ void Table::CheckUniqueFor(const Record& r, const Record* self) const {
 
 void Table::Post() {
     if (state_ == State::Browse) return;
+    if (beforePost) beforePost(*this);
     Record* posted;
     if (state_ == State::Edit) {
         Record* r = editing_;
@@ -323,6 +324,7 @@ void Table::Cancel() {
 void Table::Delete() {
     RequireRecord();
     Cancel();
+    if (beforeDelete) beforeDelete(*this);
     Record* r = current_;
     const long pos = pos_;
     for (auto& idx : indexes_)

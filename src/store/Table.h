@@ -94,6 +94,11 @@ public:
     void Post();
     void Cancel();
     void Delete();
+    // Called by Post while the edit buffer can still be changed, and by
+    // Delete while the record is still current; an exception stops the post
+    // or delete with the table unchanged.
+    std::function<void(Table&)> beforePost;
+    std::function<void(Table&)> beforeDelete;
     // Removes every record.
     void EmptyTable();
 
