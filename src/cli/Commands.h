@@ -47,4 +47,8 @@ extern const std::string_view kFormsUsage;
 int RunTranslateCommand(std::vector<std::string> args);
 extern const std::string_view kTranslateUsage;
 
+// spell be|ru [FILE...]: the spelling check, its correction and the ispell pipe.
+int RunSpellCommand(std::vector<std::string> args);
+extern const std::string_view kSpellUsage;
+
 }  // namespace kunimor::cli

@@ -21,6 +21,7 @@ const CommandGroup kGroups[] = {
     {"analyze", kAnalyzeUsage, RunAnalyzeCommand},
     {"forms", kFormsUsage, RunFormsCommand},
     {"translate", kTranslateUsage, RunTranslateCommand},
+    {"spell", kSpellUsage, RunSpellCommand},
 };
 
 void PrintUsage(std::ostream& out) {

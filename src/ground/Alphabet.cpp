@@ -27,10 +27,12 @@ constexpr CharSet kPunctuation = CharSet("\x82\x84\x85\x91\x92\x93\x94\x96\x97\x
                                      .AddRange(0x5B, 0x60)
                                      .AddRange(0x7B, 0x7E);
 
+constexpr CharSet kRussianDelimiters = CharSet(kPunctuation).Add('\'');
+
 struct CurrentSets {
     const LanguageLetters* source = &kRussianLetters;
     const LanguageLetters* target = &kBelarusianLetters;
-    CharSet delimiters = CharSet(kPunctuation).Add('\'');
+    const CharSet* delimiters = &kRussianDelimiters;
 };
 
 CurrentSets& Current() {
@@ -49,8 +51,7 @@ void SetAlphabet(int lang) {
     const bool belarusian = lang == kBelarusian;
     sets.source = belarusian ? &kBelarusianLetters : &kRussianLetters;
     sets.target = belarusian ? &kRussianLetters : &kBelarusianLetters;
-    sets.delimiters = kPunctuation;
-    if (!belarusian) sets.delimiters.Add('\'');
+    sets.delimiters = &DelimitersOf(lang);
 }
 
 const CharSet& SrcLetters() { return Current().source->letters; }
@@ -59,6 +60,8 @@ const CharSet& SrcLower() { return Current().source->lower; }
 const CharSet& TrgLetters() { return Current().target->letters; }
 const CharSet& TrgUpper() { return Current().target->upper; }
 const CharSet& TrgLower() { return Current().target->lower; }
-const CharSet& DelimiterChars() { return Current().delimiters; }
+const CharSet& DelimiterChars() { return *Current().delimiters; }
+
+const CharSet& DelimitersOf(int lang) { return lang == kBelarusian ? kPunctuation : kRussianDelimiters; }
 
 }  // namespace kunimor

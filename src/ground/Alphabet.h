@@ -35,5 +35,7 @@ const CharSet& TrgLetters();
 const CharSet& TrgUpper();
 const CharSet& TrgLower();
 const CharSet& DelimiterChars();
+// The delimiter set DelimiterChars holds while lang is the source.
+const CharSet& DelimitersOf(int lang);
 
 }  // namespace kunimor

@@ -4,6 +4,7 @@
 #include "import/CuratedPairs.h"
 #include "import/DictionaryBuilder.h"
 #include "import/FormCheck.h"
+#include "import/FrequencyLists.h"
 #include "import/FormDescriptions.h"
 #include "import/ImportWords.h"
 #include "import/Lexemes.h"
@@ -138,6 +139,8 @@ TImportReport ImportDictionary(const TImportOptions& o, std::ostream& log) {
     StagedFolder out(o.OutDir);
     builder.Write(out.Path());
     clock.Step("dictionary files written");
+    WriteFrequencyLists(out.Path(), report);
+    clock.Step("letter-combination lists written");
     if (o.CheckForms) {
         CheckDictionaryForms(out.Path(), report);
         clock.Step("every form checked by stem seeking");

@@ -4,9 +4,8 @@
 #include "ground/Error.h"
 #include "ground/Language.h"
 #include "dictionary/Schema.h"
-#include "morphology/WordKind.h"
-#include "morphology/FormSynthesis.h"
 #include "dictionary/StemSeeker.h"
+#include "import/EveryForm.h"
 
 #include <string>
 #include <vector>
@@ -15,38 +14,17 @@ namespace kunimor::import {
 
 namespace {
 
-struct TWordCopy {
-    int32_t No;
-    std::string Osnova;
-    int16_t EtalonNo;
-};
-
 void CheckLanguage(TBelModule& module, int lang, TImportReport& report) {
     module.SetDirection(lang);
     const std::string language = lang == kRussian ? "Russian" : "Belarusian";
-    // Stem seeking moves the words table's cursor: walk a copy.
-    std::vector<TWordCopy> words;
-    Table& t = module.WordsTable(lang);
-    for (t.First(); !t.Eof(); t.Next())
-        words.push_back({t.GetInt(WordsField::No), t.GetString(WordsField::Osnova),
-                         static_cast<int16_t>(t.GetInt(WordsField::EtalonNo))});
-    for (const TWordCopy& w : words) {
-        module.LoadEtalon(lang, w.EtalonNo);
-        const std::string forms = module.CurEtalon.Forms;
-        const int count = FormCount(module.CurEtalon.Kind);
-        for (int f = 1; f <= count; ++f) {
-            for (int alt = 0; alt < 2; ++alt) {
-                const std::string form = BuildForm(lang, w.Osnova, forms, alt != 0, f);
-                if (form.empty()) continue;
-                bool found = false;
-                SeekWord(module, form, [&](const TWordFormArgs& a) {
-                    found = found || (a.No == w.No && a.Form == f && a.Alt == alt);
-                });
-                if (found) report.Count("checked", language + " forms found back by stem seeking");
-                else report.CountExample("failed", language + " form not found back by stem seeking", form);
-            }
-        }
-    }
+    ForEachForm(module, lang, [&](int32_t no, int form, bool alt, const std::string& text) {
+        bool found = false;
+        SeekWord(module, text, [&](const TWordFormArgs& a) {
+            found = found || (a.No == no && a.Form == form && (a.Alt != 0) == alt);
+        });
+        if (found) report.Count("checked", language + " forms found back by stem seeking");
+        else report.CountExample("failed", language + " form not found back by stem seeking", text);
+    });
 }
 
 }  // namespace

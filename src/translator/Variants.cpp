@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "dictionary/BelModule.h"
+#include "dictionary/DirectionSwitch.h"
 #include "ground/Direction.h"
 #include "ground/Language.h"
 #include "dictionary/TagCodes.h"
@@ -22,19 +23,6 @@ struct TFound {
     int kind = 0;
     uint8_t partCode = 0;
     bool negation = false;
-};
-
-// Switches the lexicon to a source language and back, also on failure.
-class TDirectionSwitch {
-public:
-    TDirectionSwitch(TBelModule& module, int lang) : module_(module), saved_(SourceLang) { module.SetDirection(lang); }
-    ~TDirectionSwitch() { module_.SetDirection(saved_); }
-    TDirectionSwitch(const TDirectionSwitch&) = delete;
-    TDirectionSwitch& operator=(const TDirectionSwitch&) = delete;
-
-private:
-    TBelModule& module_;
-    int saved_;
 };
 
 std::vector<TFound> Readings(TBelModule& module, const std::string& word) {
