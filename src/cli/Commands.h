@@ -44,4 +44,8 @@ extern const std::string_view kFormsUsage;
 int RunTranslateCommand(std::vector<std::string> args);
 extern const std::string_view kTranslateUsage;
 
+// request ru-be|be-ru|auto [TEXT|FILE]: a translation by the running desktop program.
+int RunRequestCommand(std::vector<std::string> args);
+extern const std::string_view kRequestUsage;
+
 }  // namespace kunimor::cli

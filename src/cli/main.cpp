@@ -21,6 +21,7 @@ const CommandGroup kGroups[] = {
     {"analyze", kAnalyzeUsage, RunAnalyzeCommand},
     {"forms", kFormsUsage, RunFormsCommand},
     {"translate", kTranslateUsage, RunTranslateCommand},
+    {"request", kRequestUsage, RunRequestCommand},
 };
 
 void PrintUsage(std::ostream& out) {
