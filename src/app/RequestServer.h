@@ -24,7 +24,8 @@ public:
     TRequestServer(QLocalServer& server, TAnswer answer, QObject* parent = nullptr);
 
 private:
-    void Serve(QLocalSocket* socket);
+    class TConnection;
+    void Serve(QLocalSocket* socket, TConnection& connection);
 
     TAnswer answer_;
 };

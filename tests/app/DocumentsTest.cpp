@@ -66,7 +66,9 @@ TEST(DocumentText, ReadsEachCodePageIntoThePane) {
         for (bool crlf : {false, true}) {
             const TEncodedText encoded = EncodeDocument(text, cp, false, crlf);
             EXPECT_EQ(encoded.lost, 0) << cp;
-            if (cp != kCpUnicode) EXPECT_EQ(encoded.bytes.find("\r\n") != std::string::npos, crlf) << cp;
+            if (cp != kCpUnicode) {
+                EXPECT_EQ(encoded.bytes.find("\r\n") != std::string::npos, crlf) << cp;
+            }
             const TDecodedText decoded = DecodeDocument(encoded.bytes, cp);
             EXPECT_EQ(decoded.text, text) << cp;
             EXPECT_EQ(decoded.crlf, crlf) << cp;
