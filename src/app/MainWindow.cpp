@@ -33,6 +33,7 @@
 #include "app/Prompter.h"
 #include "app/Settings.h"
 #include "app/StatDialog.h"
+#include "app/TextCommands.h"
 #include "app/TextViewFormat.h"
 #include "app/UnknownPanel.h"
 #include "app/WordAt.h"
@@ -205,6 +206,7 @@ void TfrmKunimor::CreateMenus() {
     QMenu* direction = text->addMenu(QStringLiteral("Направление перевода"));
     direction->addActions({actBel2Rus, actRus2Bel});
     text->addAction(actWordWarp);
+    TextCommands->AddToMenus(*edit, *text);
     QMenu* dictionaries = menuBar()->addMenu(QStringLiteral("Словари"));
     dictionaries->addAction(actStat);
     QMenu* service = menuBar()->addMenu(QStringLiteral("Сервис"));
@@ -273,6 +275,7 @@ void TfrmKunimor::CreateLayout() {
     Editor = makePane();
     Editor2 = makePane();
     Files = new TFileCommands(*this, prompter_);
+    TextCommands = new TTextCommands(*this);
     Editor->setPlaceholderText(QStringLiteral("Введите или вставьте текст для перевода"));
     connect(Editor, &QTextEdit::textChanged, this, [this] { PaneChanged(TPane::Source); });
     connect(Editor2, &QTextEdit::textChanged, this, [this] { PaneChanged(TPane::Result); });

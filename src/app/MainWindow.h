@@ -27,6 +27,7 @@ namespace kunimor::app {
 
 class TPrompter;
 class TFileCommands;
+class TTextCommands;
 class TFindDialog;
 class TPanelFrame;
 class TfrmMessages;
@@ -105,6 +106,7 @@ public:
     QAction *actFind, *actReplace, *actSearchAgain;
     TFindDialog* FindDialog() const { return findDialog_; }
     TFileCommands* Files = nullptr;
+    TTextCommands* TextCommands = nullptr;
     std::vector<QAction*> SchemeActions;  // in the order of kColourSchemes
 
 protected:

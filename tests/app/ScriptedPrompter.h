@@ -18,9 +18,9 @@ public:
     std::deque<kunimor::app::TAnswer> answers;
     std::vector<TQuestion> asked;
     QString saveFile;  // what the save dialog returns
-    // What the document dialogs return, in turn (nothing left: cancelled),
-    // and what they were shown.
-    std::deque<std::optional<kunimor::app::TFileChoice>> files;
+    // What the document dialogs return, in turn; an empty path, or nothing
+    // left, is a cancel. And what they were shown.
+    std::deque<kunimor::app::TFileChoice> files;
     struct TFileDialogShown {
         kunimor::app::TFileDialog kind;
         QString caption;
@@ -45,8 +45,9 @@ public:
                                                         const QStringList&) override {
         fileDialogs.push_back({kind, caption, proposed});
         if (files.empty()) return std::nullopt;
-        std::optional<kunimor::app::TFileChoice> choice = files.front();
+        const kunimor::app::TFileChoice choice = files.front();
         files.pop_front();
+        if (choice.path.isEmpty()) return std::nullopt;
         return choice;
     }
 };
