@@ -15,9 +15,16 @@ public:
     explicit TInstanceProbe(const QString& name = DefaultName(), QObject* parent = nullptr);
 
     bool SecondInstance() const { return secondInstance_; }
+    // The first instance's server, listening under the name; null in a
+    // second instance.
+    QLocalServer* Server() const { return server_; }
+    // A second instance hands the first a file to open; false when the
+    // first did not take it.
+    bool HandOver(const QString& path) const;
     static QString DefaultName();
 
 private:
+    QString name_;
     QLocalServer* server_ = nullptr;
     bool secondInstance_ = false;
 };

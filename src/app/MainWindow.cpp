@@ -24,6 +24,7 @@
 
 #include "app/AboutDialog.h"
 #include "app/ColourSchemes.h"
+#include "app/FileCommands.h"
 #include "app/FindDialog.h"
 #include "app/OptionsDialog.h"
 #include "app/OutputVariants.h"
@@ -32,6 +33,7 @@
 #include "app/Prompter.h"
 #include "app/Settings.h"
 #include "app/StatDialog.h"
+#include "app/TextCommands.h"
 #include "app/TextViewFormat.h"
 #include "app/UnknownPanel.h"
 #include "app/WordAt.h"
@@ -190,8 +192,8 @@ void TfrmKunimor::CreateActions() {
 void TfrmKunimor::CreateMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("Файл"));
     file->addAction(actNew);
-    file->addSeparator();
     file->addAction(actQuit);
+    Files->AddToMenu(*file, actQuit);
     QMenu* edit = menuBar()->addMenu(QStringLiteral("Правка"));
     edit->addActions({actUndo, actRedo});
     edit->addSeparator();
@@ -204,6 +206,7 @@ void TfrmKunimor::CreateMenus() {
     QMenu* direction = text->addMenu(QStringLiteral("Направление перевода"));
     direction->addActions({actBel2Rus, actRus2Bel});
     text->addAction(actWordWarp);
+    TextCommands->AddToMenus(*edit, *text);
     QMenu* dictionaries = menuBar()->addMenu(QStringLiteral("Словари"));
     dictionaries->addAction(actStat);
     QMenu* service = menuBar()->addMenu(QStringLiteral("Сервис"));
@@ -271,6 +274,8 @@ void TfrmKunimor::CreateLayout() {
     };
     Editor = makePane();
     Editor2 = makePane();
+    Files = new TFileCommands(*this, prompter_);
+    TextCommands = new TTextCommands(*this);
     Editor->setPlaceholderText(QStringLiteral("Введите или вставьте текст для перевода"));
     connect(Editor, &QTextEdit::textChanged, this, [this] { PaneChanged(TPane::Source); });
     connect(Editor2, &QTextEdit::textChanged, this, [this] { PaneChanged(TPane::Result); });
@@ -293,7 +298,7 @@ void TfrmKunimor::CreateLayout() {
     toolBar_ = new QToolBar(this);
     toolBar_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     toolBar_->setIconSize(QSize(16, 16));
-    toolBar_->addAction(actNew);
+    toolBar_->addActions({actNew, Files->actOpen, Files->actSaveRes});
     toolBar_->addSeparator();
     toolBar_->addAction(actTranslate);
     toolBar_->addAction(actShowUnknown);
@@ -412,6 +417,11 @@ bool TfrmKunimor::Start() {
 
     // The lists stay: what loading reported is what the user needs to see.
     ClearPanes();
+    Files->Start();
+    if (!options_.OpenFile.empty() && std::filesystem::is_regular_file(options_.OpenFile))
+        Files->LoadTextFile(QString::fromStdString(options_.OpenFile.string()), 0);
+    SetModified(false, TPane::Source);
+    SetModified(false, TPane::Result);
     ShowMessagesPanel(true);
     if (SourceLang == 1) actBel2Rus->trigger();
     else actRus2Bel->trigger();
@@ -425,6 +435,7 @@ void TfrmKunimor::showEvent(QShowEvent* event) {
 }
 
 void TfrmKunimor::NewDocument() {
+    Files->NewDocument();
     ClearPanes();
     ClearLists();
 }
@@ -686,6 +697,11 @@ void TfrmKunimor::SearchUnknown() {
     Run(true, false);
 }
 
+void TfrmKunimor::TranslateForRequest() {
+    if (Busy || !DictionaryLoaded) return;
+    Run(true, true, false);
+}
+
 void TfrmKunimor::SetLongCommand(bool running) {
     for (QAction* a : findChildren<QAction*>())
         if (a != actTranslate && a != actTranslateAll && !a->isSeparator() && a->parent() == this) a->setEnabled(!running);
@@ -696,7 +712,7 @@ void TfrmKunimor::SetLongCommand(bool running) {
     else statusBar()->clearMessage();
 }
 
-void TfrmKunimor::Run(bool wholeText, bool marked) {
+void TfrmKunimor::Run(bool wholeText, bool marked, bool markSource) {
     Busy = true;
     translating_ = true;
     SetLongCommand(true);
@@ -730,9 +746,10 @@ void TfrmKunimor::Run(bool wholeText, bool marked) {
             OutLine = output.blockNumber();
             OutColumn = output.positionInBlock();
         };
-        callbacks.MarkProc = [&](int style, int from, int to) {
-            if (from < to) marks.push_back({style, from, to});
-        };
+        if (markSource)
+            callbacks.MarkProc = [&](int style, int from, int to) {
+                if (from < to) marks.push_back({style, from, to});
+            };
     }
     callbacks.ProgressProc = [this](int position, int total) {
         pbTracking_->setRange(0, std::max(total, 1));
@@ -754,8 +771,8 @@ void TfrmKunimor::Run(bool wholeText, bool marked) {
     } catch (const std::exception& e) {
         failure = FromCp1251(e.what());
     }
-    if (marked) {
-        Editor2->document()->setUndoRedoEnabled(true);
+    if (marked) Editor2->document()->setUndoRedoEnabled(true);
+    if (marked && markSource) {
         // The source shows what became of each word: the text outside the
         // run is other text, the run's stretches in their styles.
         QTextCursor cursor(Editor->document());
@@ -842,12 +859,9 @@ void TfrmKunimor::ShowAbout() {
 
 bool TfrmKunimor::CloseAllowed() {
     if (Busy) return false;
-    Busy = true;
     // Even a copy that never saves the dictionary asks about the texts:
-    // closing must not lose them silently.
-    const bool allowed = ConfirmDiscard();
-    Busy = false;
-    return allowed;
+    // closing must not lose them silently. Not under Busy: "Yes" saves.
+    return ConfirmDiscard();
 }
 
 void TfrmKunimor::closeEvent(QCloseEvent* event) {

@@ -26,6 +26,8 @@ class QVBoxLayout;
 namespace kunimor::app {
 
 class TPrompter;
+class TFileCommands;
+class TTextCommands;
 class TFindDialog;
 class TPanelFrame;
 class TfrmMessages;
@@ -35,6 +37,7 @@ struct TStartOptions {
     std::filesystem::path DataFolder;
     std::filesystem::path SettingsFolder;
     bool SecondInstance = false;
+    std::filesystem::path OpenFile;  // named on the command line
 };
 
 enum class TPane { Source, Result };
@@ -72,6 +75,8 @@ public:
     // whether to abort it.
     void Translate(bool wholeText);
     void SearchUnknown();
+    // The whole source text into the translation pane, the source unmarked.
+    void TranslateForRequest();
 
     QTextEdit* Editor = nullptr;   // source
     QTextEdit* Editor2 = nullptr;  // translation
@@ -100,6 +105,8 @@ public:
     QAction *actHomePage, *actEMail, *actAbout, *actOptions, *actApplicationRestore;
     QAction *actFind, *actReplace, *actSearchAgain;
     TFindDialog* FindDialog() const { return findDialog_; }
+    TFileCommands* Files = nullptr;
+    TTextCommands* TextCommands = nullptr;
     std::vector<QAction*> SchemeActions;  // in the order of kColourSchemes
 
 protected:
@@ -123,7 +130,9 @@ private:
     };
     void ShowSidePanel(const TSidePanel& panel, bool listEmpty, bool show, const std::function<TPanelFrame*()>& create);
     QAction* MakeAction(const QString& caption, const QKeySequence& shortcut, void (TfrmKunimor::*slot)());
-    void Run(bool wholeText, bool marked);
+    // marked: output into the translation pane (else only the unknown
+    // words are collected); markSource: the source pane shows the outcome.
+    void Run(bool wholeText, bool marked, bool markSource = true);
     void SetLongCommand(bool running);
     void PaneChanged(TPane pane);
     void SelectionChanged();

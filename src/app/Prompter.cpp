@@ -1,7 +1,14 @@
 #include "app/Prompter.h"
 
+#include <algorithm>
+
+#include <QComboBox>
 #include <QFileDialog>
+#include <QGridLayout>
+#include <QLabel>
 #include <QMessageBox>
+
+#include "ground/CodePages.h"
 
 namespace kunimor::app {
 namespace {
@@ -52,6 +59,40 @@ TAnswer TDialogPrompter::Ask(QWidget* parent, const QString& caption, const QStr
 
 QString TDialogPrompter::ChooseSaveFile(QWidget* parent, const QString& caption, const QString& suggested) {
     return QFileDialog::getSaveFileName(parent, caption, suggested, QStringLiteral("*.txt"));
+}
+
+// Qt's own dialog, so that the encoding list can sit under the file type.
+std::optional<TFileChoice> TDialogPrompter::ChooseFile(QWidget* parent, TFileDialog kind, const QString& caption,
+                                                       const TFileChoice& proposed, const QStringList& filters) {
+    QFileDialog dialog(parent, caption, proposed.path);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setNameFilters(filters);
+    if (proposed.filterIndex >= 0 && proposed.filterIndex < filters.size())
+        dialog.selectNameFilter(filters[proposed.filterIndex]);
+    if (kind == TFileDialog::OpenText) {
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    } else {
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        if (kind == TFileDialog::SaveRtf) dialog.setDefaultSuffix(QStringLiteral("rtf"));
+    }
+    QComboBox* encodings = nullptr;
+    if (kind != TFileDialog::SaveRtf) {
+        encodings = new QComboBox(&dialog);
+        for (std::string_view name : CodePageNames) encodings->addItem(QString::fromLatin1(name.data(), qsizetype(name.size())));
+        encodings->setCurrentIndex(std::clamp(proposed.codePage, 0, kCodePageCount - 1));
+        if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) {
+            const int row = grid->rowCount();
+            auto* label = new QLabel(QStringLiteral("Кодировка:"), &dialog);
+            label->setBuddy(encodings);
+            grid->addWidget(label, row, 0);
+            grid->addWidget(encodings, row, 1);
+        }
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return TFileChoice{dialog.selectedFiles().front(), encodings ? encodings->currentIndex() : 0,
+                       static_cast<int>(filters.indexOf(dialog.selectedNameFilter()))};
 }
 
 }  // namespace kunimor::app

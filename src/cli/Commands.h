@@ -50,5 +50,8 @@ extern const std::string_view kTranslateUsage;
 // spell be|ru [FILE...]: the spelling check, its correction and the ispell pipe.
 int RunSpellCommand(std::vector<std::string> args);
 extern const std::string_view kSpellUsage;
+// request ru-be|be-ru|auto [TEXT|FILE]: a translation by the running desktop program.
+int RunRequestCommand(std::vector<std::string> args);
+extern const std::string_view kRequestUsage;
 
 }  // namespace kunimor::cli

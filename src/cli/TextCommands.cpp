@@ -9,7 +9,7 @@
 #include "cli/CodePageOption.h"
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
-#include "cli/LatinTerminal.h"
+#include "ground/LatinUtf8.h"
 #include "ground/Error.h"
 #include "ground/PathText.h"
 #include "ground/CodePages.h"

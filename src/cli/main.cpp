@@ -22,6 +22,7 @@ const CommandGroup kGroups[] = {
     {"forms", kFormsUsage, RunFormsCommand},
     {"translate", kTranslateUsage, RunTranslateCommand},
     {"spell", kSpellUsage, RunSpellCommand},
+    {"request", kRequestUsage, RunRequestCommand},
 };
 
 void PrintUsage(std::ostream& out) {

@@ -18,6 +18,7 @@
 #include <iterator>
 #include <map>
 
+#include "MainWindowFixture.h"
 #include "ScriptedPrompter.h"
 #include "app/ColourSchemes.h"
 #include "app/FindDialog.h"
@@ -109,51 +110,6 @@ std::vector<std::pair<char, uint32_t>> RtfCharacters(const std::string& rtf) {
     return out;
 }
 
-class MainWindowTest : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() {
-        data_ = std::make_unique<TempDir>();
-        BuildDictionary(std::filesystem::path(KUNIMOR_FIXTURES_DIR) / "dictionary", data_->Path() / "data");
-    }
-    static void TearDownTestSuite() { data_.reset(); }
-
-    void SetUp() override { Settings = TSettings(); }
-
-    std::unique_ptr<TfrmKunimor> MakeWindow(bool secondInstance = false) {
-        TStartOptions options;
-        options.DataFolder = data_->Path() / "data";
-        options.SettingsFolder = settingsDir.Path();
-        options.SecondInstance = secondInstance;
-        return std::make_unique<TfrmKunimor>(options, prompter);
-    }
-
-    std::unique_ptr<TfrmKunimor> Started() {
-        auto window = MakeWindow();
-        EXPECT_TRUE(window->Start());
-        EXPECT_TRUE(window->DictionaryLoaded);
-        window->show();
-        return window;
-    }
-
-    // Five views told apart by colour and style.
-    static void DistinctViews(TfrmKunimor& window) {
-        const std::pair<uint32_t, uint8_t> looks[] = {
-            {0x000000, 0}, {0xC00000, kBold}, {0x00A000, kUnderline}, {0x0000C0, kItalic}, {0x808080, kStrikeOut}};
-        for (int i = 0; i < kTextViewCount; ++i) {
-            Settings.TextViews[i].Color = looks[i].first;
-            Settings.TextViews[i].Style = looks[i].second;
-        }
-        window.ApplyViewSettings();
-    }
-
-    bool SettingsWritten() const { return std::filesystem::exists(settingsDir.Path() / "kunimor.ini"); }
-
-    TempDir settingsDir;
-    TScriptedPrompter prompter;
-    static std::unique_ptr<TempDir> data_;
-};
-
-std::unique_ptr<TempDir> MainWindowTest::data_;
 
 TEST_F(MainWindowTest, StartsWithTheDictionaryInRussianToBelarusian) {
     auto window = Started();

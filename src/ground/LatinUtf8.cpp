@@ -1,4 +1,4 @@
-#include "cli/LatinTerminal.h"
+#include "ground/LatinUtf8.h"
 
 #include "ground/Language.h"
 #include "ground/Alphabet.h"
@@ -7,7 +7,7 @@
 #include "ground/LatinScript.h"
 #include "ground/Utf8.h"
 
-namespace kunimor::cli {
+namespace kunimor {
 namespace {
 
 // The Windows-1257 byte of a Latin-script character, or -1.
@@ -70,4 +70,4 @@ std::string LatinUtf8ToCyrillic(std::string_view utf8, std::optional<TReadProble
     return out;
 }
 
-}  // namespace kunimor::cli
+}  // namespace kunimor

@@ -6,10 +6,9 @@
 
 #include "ground/UnicodeText.h"
 
-namespace kunimor::cli {
+namespace kunimor {
 
-// Belarusian between the terminal's UTF-8 and engine text for the latin
-// commands. Only the runs of letters go through the script conversion, so
+// Belarusian between UTF-8 (the terminal, the clipboard) and engine text. Only the runs of letters go through the script conversion, so
 // what lies between them (punctuation, digits, Russian letters) keeps its
 // own characters, which the Latin script's code page could not all hold.
 
@@ -22,4 +21,4 @@ std::string CyrillicToLatinUtf8(std::string_view cp1251, bool numericRefs);
 // replaced (see UnicodeText.h).
 std::string LatinUtf8ToCyrillic(std::string_view utf8, std::optional<TReadProblem>* problem);
 
-}  // namespace kunimor::cli
+}  // namespace kunimor
