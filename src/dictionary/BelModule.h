@@ -3,6 +3,7 @@
 #include "store/IndexManager.h"
 #include "dictionary/Records.h"
 #include "dictionary/Schema.h"
+#include "dictionary/SeekCache.h"
 #include "store/Table.h"
 #include "dictionary/WordFormProc.h"
 
@@ -44,6 +45,8 @@ public:
     std::function<void(const std::string&)> OnMessage;
     bool Loaded = false;
     TIndexManager IndexManager;
+    // Stem seeking's results for the words already sought.
+    TSeekCache SeekCache;
 
     // Loads every table and checks the special words. Returns whether the
     // whole dictionary loaded; raises when a table or a special entry is

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "dictionary/BelModule.h"
+#include "dictionary/SeekCache.h"
 #include "ground/Direction.h"
 #include "ground/Language.h"
 #include "morphology/WordKind.h"
@@ -32,17 +33,22 @@ class Seeker {
 public:
     // Sets the source words and stem tables to the indexes it searches,
     // whatever index they were on before.
-    Seeker(TBelModule& module, std::string_view surface, const TWordFormProc& proc)
+    Seeker(TBelModule& module, std::string_view surface)
         : module_(module),
           surface_(surface),
-          proc_(proc),
           lang_(SourceLang),
           words_(CurrentOn(module.WordsTable(lang_), kOwnStemIndex), kOwnStemIndex),
           stems_(CurrentOn(module.StemTable(lang_), kAdditionalStemIndex), kAdditionalStemIndex),
           wordNumbers_(module.WordsTable(lang_), kWordNoIndex),
           etalons_(module.EtalonTable(lang_), kEtalonNoIndex) {}
 
-    bool Run() {
+    // The state of the tables the search reads.
+    TSeekStamp Stamp() const {
+        return SeekStamp(module_.WordsTable(lang_), module_.StemTable(lang_), module_.EtalonTable(lang_));
+    }
+
+    bool Run(const TWordFormProc* proc) {
+        proc_ = proc;
         const std::size_t length = surface_.size();
         const std::size_t longest = std::min(length, kMaxStemLength);
         std::array<std::size_t, kMaxStemLength + 1> ownStarts, additionalStarts;
@@ -136,7 +142,7 @@ private:
             args.Tag = tag;
             args.RodChislo = rodChislo;
             args.Kind = kind;
-            proc_(args);
+            (*proc_)(args);
         }
     }
 
@@ -177,7 +183,7 @@ private:
 
     TBelModule& module_;
     const std::string_view surface_;
-    const TWordFormProc& proc_;
+    const TWordFormProc* proc_ = nullptr;  // none: only whether anything matches
     const int lang_;
     const TIndexedRecords words_;
     const TIndexedRecords stems_;
@@ -193,7 +199,26 @@ private:
 }  // namespace
 
 bool SeekWord(TBelModule& module, std::string_view surface, const TWordFormProc& proc) {
-    return Seeker(module, surface, proc).Run();
+    Seeker seeker(module, surface);  // first: it may build the indexes it searches
+    const TSeekStamp stamp = seeker.Stamp();
+    const int lang = SourceLang;
+    // Held, not referenced: a report that seeks again may replace the entry.
+    if (const auto known = module.SeekCache.Find(lang, surface, stamp)) {
+        if (proc)
+            for (const TWordFormArgs& args : known->reports) proc(args);
+        return known->found;
+    }
+    if (!proc) return seeker.Run(nullptr);  // stops early: no whole result to keep
+    auto result = std::make_shared<TSeekCache::TResult>();
+    const TWordFormProc recorded = [&](const TWordFormArgs& args) {
+        result->reports.push_back(args);
+        proc(args);
+    };
+    result->found = seeker.Run(&recorded);
+    const bool found = result->found;
+    // Reports that changed the tables make the result one of no single state.
+    if (seeker.Stamp() == stamp) module.SeekCache.Remember(lang, surface, stamp, std::move(result));
+    return found;
 }
 
 }  // namespace kunimor

@@ -4,6 +4,7 @@
 #include "store/FieldName.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cctype>
 
 namespace kunimor {
@@ -25,6 +26,8 @@ bool NoCaseStartsWith(std::string_view s, std::string_view prefix) {
     return s.size() >= prefix.size() && NoCaseEqual(s.substr(0, prefix.size()), prefix);
 }
 
+std::atomic<uint64_t> lastGeneration{0};
+
 }  // namespace
 
 Table::Table(std::string name, std::vector<FieldDef> fields) : name_(std::move(name)), fields_(std::move(fields)) {
@@ -33,7 +36,10 @@ Table::Table(std::string name, std::vector<FieldDef> fields) : name_(std::move(n
     auto order = std::make_unique<Index>();
     order->name = "@RecordOrder";
     indexes_.push_back(std::move(order));
+    Changed();
 }
+
+void Table::Changed() { generation_ = ++lastGeneration; }
 
 Table::~Table() = default;
 
@@ -312,6 +318,7 @@ void Table::Post() {
     editing_ = nullptr;
     state_ = State::Browse;
     modified_ = true;
+    Changed();
     Land(indexes_[currentIndex_]->Position(posted));
 }
 
@@ -332,6 +339,7 @@ void Table::Delete() {
     owned_.erase(std::find_if(owned_.begin(), owned_.end(),
                               [&](const std::unique_ptr<Record>& p) { return p.get() == r; }));
     modified_ = true;
+    Changed();
     long p = Scan(pos, 1);
     if (p < 0) p = Scan(pos - 1, -1);
     Land(p);
@@ -342,6 +350,7 @@ void Table::EmptyTable() {
     for (auto& idx : indexes_) idx->refs.clear();
     owned_.clear();
     modified_ = true;
+    Changed();
     Land(-1);
 }
 
@@ -426,6 +435,7 @@ void Table::EnableIndex(int i, bool enabled) {
     idx.refs.clear();
     idx.refs.shrink_to_fit();
     idx.ordered = false;
+    Changed();
     if (currentIndex_ == i) {
         currentIndex_ = 0;
         Refresh();
@@ -438,6 +448,7 @@ void Table::RebuildIndex(int i) {
     idx.refs = RecordOrder();
     idx.ordered = false;
     idx.Sort();
+    Changed();
 }
 
 void Table::AssignIndex(int i, std::vector<Record*> refs) {
@@ -445,6 +456,7 @@ void Table::AssignIndex(int i, std::vector<Record*> refs) {
     idx.refs = std::move(refs);
     idx.ordered = false;
     idx.Sort();  // a stored order that is not in key order is repaired, never trusted
+    Changed();
 }
 
 void Table::CheckUnique(int i) const {
@@ -464,6 +476,7 @@ void Table::AppendUnindexed(std::unique_ptr<Record> r) {
     if (r->id >= nextId_) nextId_ = r->id + 1;
     indexes_[0]->refs.push_back(r.get());
     owned_.push_back(std::move(r));
+    Changed();
 }
 
 // ---------------------------------------------------------------- searching
@@ -617,17 +630,20 @@ void Table::SetFilterText(std::string_view expression) {
     if (expression.empty()) filterExpr_.reset();
     else filterExpr_ = FilterExpression(expression, fields_);  // parsed first: a bad one keeps the old filter
     filterText_ = std::string(expression);
+    Changed();
     if (filtered_) First();
 }
 
 void Table::SetFiltered(bool on) {
     CheckBrowseMode();
     filtered_ = on;
+    Changed();
     Refresh();
 }
 
 void Table::SetFilterCallback(std::function<bool(const Table&, const Record&)> accept) {
     filterCallback_ = std::move(accept);
+    Changed();
     if (filtered_) First();
 }
 
@@ -639,6 +655,7 @@ bool Table::Accepts(const Record& r) const {
 
 void Table::Recalculate(Record& r) {
     if (onCalcFields) onCalcFields(*this, r);
+    Changed();
 }
 
 // ---------------------------------------------------------------- files

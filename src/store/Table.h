@@ -47,6 +47,11 @@ public:
     bool IsEmpty() const { return RecordCount() == 0; }
     bool Modified() const { return modified_; }
     void ResetModified() { modified_ = false; }
+    // A stamp that changes whenever the records, an index's order or the
+    // filter change. Stamps are unique across every table of the process, so
+    // a cache that keeps one never takes a reloaded or another table's state
+    // for the one it remembered.
+    uint64_t Generation() const { return generation_; }
     // Percentage reports of long loads and saves.
     std::function<void(int percent)> onProgress;
     void DisableControls() { ++controlsDisabled_; }
@@ -166,6 +171,7 @@ private:
     // The first record in current index order whose fields equal values.
     Record* FirstMatch(const std::vector<KeyField>& keys, const std::vector<Value>& values,
                        LocateOptions options) const;
+    void Changed();  // draws a new Generation
 
     std::string name_;
     std::vector<FieldDef> fields_;
@@ -180,6 +186,7 @@ private:
     bool modified_ = false;
     int controlsDisabled_ = 0;
     uint32_t nextId_ = 1;
+    uint64_t generation_ = 0;
 
     State state_ = State::Browse;
     std::unique_ptr<Record> buffer_;

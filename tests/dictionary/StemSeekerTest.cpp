@@ -262,3 +262,45 @@ TEST_F(StemSeeking, FollowsAnEditedParadigm) {
     EXPECT_THAT(Readings(kRussian, "дома"), IsEmpty());
     EXPECT_THAT(Readings(kRussian, "домы"), ElementsAre(Reading{28, 2, 0}));
 }
+
+// A word sought again is answered from what was found before; every change
+// of the tables the search reads must be seen all the same.
+TEST_F(StemSeeking, ARepeatedWordFollowsEveryEditOfTheTables) {
+    const auto dom = [](std::vector<Reading> extra) {
+        std::vector<Reading> r{{28, 2, 0}, {28, 7, 0}, {28, 10, 0}};
+        r.insert(r.end(), extra.begin(), extra.end());
+        return r;
+    };
+    ASSERT_EQ(Readings(kRussian, "дома"), dom({}));
+    ASSERT_EQ(Readings(kRussian, "дома"), dom({}));
+
+    AddWord(kRussian, 9001, "дом", 10);
+    EXPECT_EQ(Readings(kRussian, "дома"), dom({{9001, 2, 0}, {9001, 7, 0}, {9001, 10, 0}}));
+
+    Table& words = m.WordsTable(kRussian);
+    words.SetFilterCallback([](const Table& t, const Record& r) { return t.FieldValue(r, WordsField::No) != Value(28); });
+    words.SetFiltered(true);
+    EXPECT_THAT(Readings(kRussian, "дома"), ElementsAre(Reading{9001, 2, 0}, Reading{9001, 7, 0}, Reading{9001, 10, 0}));
+    words.SetFiltered(false);
+
+    ASSERT_TRUE(words.Locate("No", {Value(int32_t{9001})}));
+    words.Edit();
+    words.Set(WordsField::Osnova, W("дым"));
+    words.Post();
+    EXPECT_EQ(Readings(kRussian, "дома"), dom({}));
+    EXPECT_THAT(Readings(kRussian, "дыма"), ElementsAre(Reading{9001, 2, 0}, Reading{9001, 7, 0}, Reading{9001, 10, 0}));
+
+    // The other language's tables hold their own answers for the same letters.
+    EXPECT_THAT(Readings(kBelarusian, "дома"), ElementsAre(Reading{30, 2, 0}, Reading{30, 13, 0}));
+    EXPECT_EQ(Readings(kRussian, "дома"), dom({}));
+}
+
+TEST_F(StemSeeking, AReportThatEditsTheTablesIsSeenByTheNextSearch) {
+    ASSERT_EQ(Readings(kRussian, "дома").size(), 3u);
+    bool added = false;
+    SeekWord(m, W("дома"), [&](const TWordFormArgs&) {
+        if (!added) AddWord(kRussian, 9001, "дом", 10);
+        added = true;
+    });
+    EXPECT_THAT(Readings(kRussian, "дома"), Contains(Reading{9001, 2, 0}));
+}
