@@ -1,6 +1,7 @@
 #include "translator/SpecialWordRules.h"
 
 #include "dictionary/BelModule.h"
+#include "dictionary/TagCodes.h"
 #include "ground/Direction.h"
 #include "ground/Language.h"
 #include "morphology/WordKind.h"
@@ -31,7 +32,10 @@ private:
     void Keep(TWordEl* el, std::string_view targetStem) const {
         KeepTranslation(el, module_.SpecialWordNo(TargetLang, std::string(targetStem)));
     }
+    // The word number of el's translation written text; 0 when it has none.
+    int32_t TranslationWritten(const TWordEl* el, std::string_view text) const;
     bool IsInitial(TWordEl* el) const;
+    void ChooseFromPreposition(TWordEl* el) const;
     TWordEl* MoveParticleBeforeVerb(TWordEl* el);
     TWordEl* MoveQuestionParticle(TWordEl* el);
     void JoinHyphenAdverb(TWordEl*& el);
@@ -39,6 +43,34 @@ private:
 
     TBelModule& module_;
 };
+
+int32_t TSpecialWords::TranslationWritten(const TWordEl* el, std::string_view text) const {
+    for (const TWordForm* t = el->Trans; t; t = t->Next) {
+        if (IsCollocNo(t->WordNo)) continue;
+        module_.LoadWord(TargetLang, t->WordNo);
+        if (module_.CurWord.Osnova == text) return t->WordNo;
+    }
+    return 0;
+}
+
+// Whether the phrase after a preposition is in case c and no other.
+bool PhraseInCase(TWordEl* prep, int c) {
+    TWordEl* next = prep->Next;
+    if (!next || SepAfter(prep) != ' ') return false;
+    bool found = false;
+    for (const TWordForm* f = next->Readings; f; f = f->Next) {
+        if (!IsNominalReading(*f)) continue;
+        if (f->Case != c) return false;
+        found = true;
+    }
+    return found;
+}
+
+// Belarusian з: with a genitive it says where from (из), with an
+// instrumental with whom or what (с).
+void TSpecialWords::ChooseFromPreposition(TWordEl* el) const {
+    if (PhraseInCase(el, 2)) KeepTranslation(el, TranslationWritten(el, "из"_cp1251));
+}
 
 // A one-letter capital before a full stop is someone's initial; it stays
 // as written unless its letter belongs to the source alphabet alone.
@@ -155,14 +187,19 @@ TWordEl* TSpecialWords::Apply(TWordEl* el) {
     if (word == Source("ці"_cp1251)) return MoveQuestionParticle(el);
     if (word == Source("як"_cp1251, "які"_cp1251)) {
         if (special->Form <= 24) {
-            const bool nominalFollows = el->Next && SepAfter(el) == ' ' &&
-                                        (KindSumOf(el->Next) == kNoun || KindSumOf(el->Next) == kAdjective);
+            // After a comma які opens a relative clause unless a noun follows
+            // it (кніга, якую я чытаю; кніга, якую яны чытаюць).
+            const uint8_t next = el->Next && SepAfter(el) == ' ' ? KindSumOf(el->Next) : 0;
+            const bool nominalFollows = (next == kNoun || (next == kAdjective && GapBefore(el) != ',')) &&
+                                        !IsPersonalPronoun(module_, el->Next);
             const std::string_view stem = nominalFollows ? "как"_cp1251 : "котор"_cp1251;
             const std::string_view lemma = nominalFollows ? "какой"_cp1251 : "который"_cp1251;
             KeepTranslation(el, module_.SpecialWordNo(kRussian, std::string(stem), std::string(lemma)));
         }
     } else if (word == Source("па"_cp1251)) {
         JoinHyphenAdverb(el);
+    } else if (word == Source("з"_cp1251)) {
+        ChooseFromPreposition(el);
     }
     return el->Next;
 }

@@ -86,7 +86,7 @@ TEST_F(SentenceTranslation, SpecialWordsChooseByNeighboursMoveAndJoin) {
         {kRussian, "по-новому", "па-новаму"},
         {kBelarusian, "па-новаму", "по-новому"},
         {kRussian, "о доме, о-о", "пра дом, о-о"},
-        {kRussian, "кто-то", "кто вось"},
+        {kRussian, "брат-то", "брат вось"},
         {kBelarusian, "які дом", "какой дом"},
         // an initial stays as written unless its letter is the source's own
         {kRussian, "А. Брат", "А. Брат"},
@@ -100,6 +100,26 @@ TEST_F(SentenceTranslation, SpecialWordsChooseByNeighboursMoveAndJoin) {
         // the target's short words fit their neighbours
         {kRussian, "со мной, дом же, книга же", "са мной, дом жа, кніга ж"},
         {kBelarusian, "дом жа, з мной", "дом же, с мной"},
+    };
+    for (const SentenceCase& c : cases) {
+        SCOPED_TRACE(c.source);
+        EXPECT_EQ(Translate(c.from, c.source), c.translation);
+    }
+}
+
+TEST_F(SentenceTranslation, CommonReadingsAndWholeWordsWin) {
+    const std::vector<SentenceCase> cases = {
+        // a word the dictionary has with its hyphen is one word; other
+        // hyphened pairs stay two
+        {kRussian, "Кто-то читает.", "Хтосьці чытае."},
+        {kRussian, "дом-кто-то", "дом-хтосьці"},
+        {kRussian, "брат-книга", "брат-кніга"},
+        // з says where from with a genitive, with whom with an instrumental
+        {kBelarusian, "з дома", "из дома"},
+        {kBelarusian, "з братам", "с братом"},
+        // які after a comma opens a relative clause
+        {kBelarusian, "дом, які я чытаю", "дом, который я читаю"},
+        {kBelarusian, "які дом", "какой дом"},
     };
     for (const SentenceCase& c : cases) {
         SCOPED_TRACE(c.source);
