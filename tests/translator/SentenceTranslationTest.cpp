@@ -127,6 +127,20 @@ TEST_F(SentenceTranslation, CommonReadingsAndWholeWordsWin) {
     }
 }
 
+TEST_F(SentenceTranslation, QuotesAndDashesAreTheTargetsOwn) {
+    const std::vector<SentenceCase> cases = {
+        {kRussian, "дом - \"дом\"", "дом — «дом»"},
+        {kBelarusian, "\"дом\" (\"дом\")", "«дом» («дом»)"},
+        // a hyphen inside a word or before a number stays
+        {kRussian, "брат-то, -5", "брат вось, -5"},
+        {kRussian, "\"", "«"},
+    };
+    for (const SentenceCase& c : cases) {
+        SCOPED_TRACE(c.source);
+        EXPECT_EQ(Translate(c.from, c.source), c.translation);
+    }
+}
+
 TEST_F(SentenceTranslation, WordsWithoutTranslationAreReportedEachTime) {
     EXPECT_EQ(Translate(kRussian, "Кот и кот."), "Кот і кот.");
     EXPECT_THAT(unknown, ElementsAre("Кот", "кот"));
