@@ -60,6 +60,10 @@ TEST_F(SentenceTranslation, GrammarCarriesOverWhereTheLanguagesDiffer) {
         {kRussian, "две собаки", "два сабакі"},
         {kBelarusian, "два сабакі", "две собаки"},
         {kBelarusian, "дзве кнігі", "две книги"},
+        // after два Russian counts in the genitive singular, Belarusian in the nominative plural
+        {kRussian, "два брата", "два браты"},
+        {kRussian, "два новых брата", "два новыя браты"},
+        {kBelarusian, "два новыя браты", "два новых брата"},
         // я agrees with a feminine verb through its twin
         {kRussian, "я читала", "я чытала"},
         // capitals as in the source
