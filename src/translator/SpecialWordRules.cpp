@@ -1,6 +1,7 @@
 #include "translator/SpecialWordRules.h"
 
 #include "dictionary/BelModule.h"
+#include "dictionary/Schema.h"
 #include "dictionary/TagCodes.h"
 #include "ground/Direction.h"
 #include "ground/Language.h"
@@ -24,6 +25,8 @@ public:
     // Runs the rule of el's first special reading; returns the element the
     // walk goes on with.
     TWordEl* Apply(TWordEl* el);
+    // у with a genitive (у нас, у файла) is у in both languages.
+    void KeepPossessiveU(TWordEl* el);
 
 private:
     int32_t Source(std::string_view stem, std::string_view lemma = {}) const {
@@ -36,13 +39,26 @@ private:
     int32_t TranslationWritten(const TWordEl* el, std::string_view text) const;
     bool IsInitial(TWordEl* el) const;
     void ChooseFromPreposition(TWordEl* el) const;
+
     TWordEl* MoveParticleBeforeVerb(TWordEl* el);
     TWordEl* MoveQuestionParticle(TWordEl* el);
     void JoinHyphenAdverb(TWordEl*& el);
     void HyphenedTo(TWordEl* el);
 
     TBelModule& module_;
+    int32_t sourceU_ = -1;  // the prepositions у of both languages, looked up on first use
+    int32_t targetU_ = -1;
 };
+
+// The number of the preposition written text in lang; 0 when there is none.
+int32_t PrepositionNo(TBelModule& module, int lang, std::string_view text) {
+    Table& words = module.WordsTable(lang);
+    if (!words.Locate("Osnova", {Value(std::string(text))})) return 0;
+    for (; !words.Eof() && words.GetString(WordsField::Osnova) == text; words.Next())
+        if (words.GetInt(WordsField::EtalonNo) == -1 && ((words.GetInt(WordsField::Tag) >> 1) & 0x7F) != 0)
+            return words.GetInt(WordsField::No);
+    return 0;
+}
 
 int32_t TSpecialWords::TranslationWritten(const TWordEl* el, std::string_view text) const {
     for (const TWordForm* t = el->Trans; t; t = t->Next) {
@@ -64,6 +80,38 @@ bool PhraseInCase(TWordEl* prep, int c) {
         found = true;
     }
     return found;
+}
+
+// Whether the phrase after у is a genitive: Russian у takes nothing else;
+// after Belarusian у a word that may also be a locative is one (у памяці),
+// unless it is a personal pronoun (у нас).
+bool PossessiveFollows(const TBelModule& module, TWordEl* prep) {
+    if (SourceLang == kRussian) return PhraseInCase(prep, 2);
+    TWordEl* next = prep->Next;
+    if (!next || SepAfter(prep) != ' ') return false;
+    bool genitive = false, locative = false;
+    for (const TWordForm* f = next->Readings; f; f = f->Next) {
+        if (!IsNominalReading(*f)) continue;
+        genitive |= f->Case == 2;
+        locative |= f->Case == 6;
+    }
+    return genitive && (!locative || IsPersonalPronoun(module, next));
+}
+
+void TSpecialWords::KeepPossessiveU(TWordEl* el) {
+    if (sourceU_ < 0) {
+        sourceU_ = PrepositionNo(module_, SourceLang, "у"_cp1251);
+        targetU_ = PrepositionNo(module_, TargetLang, "у"_cp1251);
+    }
+    if (sourceU_ == 0 || targetU_ == 0 || !el->Readings || el->Readings->WordNo != sourceU_) return;
+    if (!el->Trans || !PossessiveFollows(module_, el)) return;
+    FreeWordForms(el->Trans);
+    TWordForm u;
+    u.WordNo = targetU_;
+    u.Kind = kUnchangeable;
+    u.Form = 1;
+    u.PrepCases = 1u << 2;
+    AppendWordForm(el->Trans, u);
 }
 
 // Belarusian з: with a genitive it says where from (из), with an
@@ -208,7 +256,10 @@ TWordEl* TSpecialWords::Apply(TWordEl* el) {
 
 void ApplySpecialWords(TBelModule& module) {
     TSpecialWords rules(module);
-    for (TWordEl* el = ElementList; el;) el = rules.Apply(el);
+    for (TWordEl* el = ElementList; el;) {
+        rules.KeepPossessiveU(el);
+        el = rules.Apply(el);
+    }
 }
 
 }  // namespace kunimor

@@ -121,6 +121,10 @@ TEST_F(SentenceTranslation, CommonReadingsAndWholeWordsWin) {
         // з says where from with a genitive, with whom with an instrumental
         {kBelarusian, "з дома", "из дома"},
         {kBelarusian, "з братам", "с братом"},
+        // у with a genitive is у in both languages
+        {kRussian, "у брата", "у брата"},
+        {kBelarusian, "у брата", "у брата"},
+        {kBelarusian, "у дом", "в дом"},
         // які after a comma opens a relative clause
         {kBelarusian, "дом, які я чытаю", "дом, который я читаю"},
         {kBelarusian, "які дом", "какой дом"},
