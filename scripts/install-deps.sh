@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev
   python3 time
   apertium-bel-rus lttoolbox lttoolbox-dev
+  hunspell hunspell-ru hunspell-be
 )
 
 missing=()

@@ -159,6 +159,8 @@ int ReadingCount() {
 
 void AnalyseAgreement(TBelModule& module) {
     for (TWordEl* el = ElementList; el; el = el->Next) FilterThemes(module, el->Readings);
+    KeepTranslatableReadings(module);
+    ChooseImperativeOrFuture(module);
     FilterCapitals();
     FilterHyphenForms();
     for (TWordEl* el = ElementList; el; el = el->Next) {

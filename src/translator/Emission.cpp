@@ -1,10 +1,12 @@
 #include "translator/Emission.h"
 
 #include <algorithm>
+#include <string>
 
 #include "ground/Direction.h"
 #include "ground/Language.h"
 #include "ground/LetterCase.h"
+#include "ground/Typography.h"
 #include "translator/ElementList.h"
 #include "translator/InitialLetterRules.h"
 #include "translator/OutputStyles.h"
@@ -51,6 +53,12 @@ void CollectVariants(TBelModule& module, const TWordEl& el, const std::string& f
     if (OutVariants.size() < 2) OutVariants.clear();
 }
 
+// The source text between words, in the target's typography.
+std::string TargetGap(int from, int to) {
+    if (to <= from) return {};
+    return TypesetStretch(SourceText, static_cast<std::size_t>(from - 1), static_cast<std::size_t>(to - 1));
+}
+
 }  // namespace
 
 void EmitPiece(TBelModule& module, int pieceStart, int nextPiece, const TTranslateCallbacks& callbacks) {
@@ -58,7 +66,7 @@ void EmitPiece(TBelModule& module, int pieceStart, int nextPiece, const TTransla
     VowelEnd = false;
     int from = pieceStart;
     for (TWordEl* el = ElementList; el; el = el->Next) {
-        OutText = SourceRange(from, el->StartPos);
+        OutText = TargetGap(from, el->StartPos);
         if (intoBelarusian) UpdateVowelEnd(OutText);
         Output(callbacks, kOtherTextStyle);
         const int style = CountElement(*el);
@@ -79,7 +87,7 @@ void EmitPiece(TBelModule& module, int pieceStart, int nextPiece, const TTransla
         }
         from = el->EndPos;
     }
-    OutText = SourceRange(from, nextPiece);
+    OutText = TargetGap(from, nextPiece);
     Output(callbacks, kOtherTextStyle);
 }
 

@@ -1,9 +1,15 @@
 #include "translator/ReadingFilters.h"
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 #include "dictionary/BelModule.h"
+#include "dictionary/LookupSettings.h"
 #include "morphology/WordKind.h"
 #include "translator/ElementList.h"
 #include "translator/PhraseFinders.h"
+#include "translator/VerbGroups.h"
 
 namespace kunimor {
 namespace {
@@ -20,6 +26,22 @@ void KeepByFlag(TWordForm*& list, bool TWordForm::*flag, bool keepFlagged) {
     for (const TWordForm* f = list; f; f = f->Next) (f->*flag ? with : without) = true;
     if (with && without) RemoveWordForms(list, [&](const TWordForm& f) { return f.*flag != keepFlagged; });
 }
+
+// Expert mode off while the filter only asks whether translations exist:
+// the lookup of the translations reports what lacks one.
+struct TQuietLookups {
+    TQuietLookups() = default;
+    TQuietLookups(const TQuietLookups&) = delete;
+    TQuietLookups& operator=(const TQuietLookups&) = delete;
+    ~TQuietLookups() { AdvTrans = expert; }
+    bool expert = std::exchange(AdvTrans, false);
+};
+
+// The forms a verb of the second conjugation writes alike: положите,
+// зачыніце; and the nominative of вы.
+constexpr int kFuturePluralForm = 5;
+constexpr int kImperativePluralForm = 15;
+constexpr int kYouPluralForm = 7;
 
 bool IsHyphenForm(const TWordForm& f) { return (f.Kind == kNoun && f.Form == 13) || IsHyphenAdverbReading(f); }
 
@@ -43,12 +65,33 @@ void FilterThemes(TBelModule& module, TWordForm*& list) {
     }
 }
 
+void KeepTranslatableReadings(TBelModule& module) {
+    const TQuietLookups quiet;
+    for (TWordEl* el = ElementList; el; el = el->Next) {
+        if (!el->Readings || !el->Readings->Next) continue;
+        // Forms of one word share its translations: asked once per word.
+        std::vector<int32_t> untranslatable;
+        std::vector<int32_t> asked;
+        for (const TWordForm* r = el->Readings; r; r = r->Next) {
+            if (std::find(asked.begin(), asked.end(), r->WordNo) != asked.end()) continue;
+            asked.push_back(r->WordNo);
+            if (!module.ForEachTranslation(r->WordNo, r->Kind, nullptr, r->FormVar, r->Form))
+                untranslatable.push_back(r->WordNo);
+        }
+        if (untranslatable.empty() || untranslatable.size() == asked.size()) continue;
+        RemoveWordForms(el->Readings, [&](const TWordForm& f) {
+            return std::find(untranslatable.begin(), untranslatable.end(), f.WordNo) != untranslatable.end();
+        });
+    }
+}
+
 void FilterCapitals() {
     for (TWordEl* el = ElementList; el; el = el->Next) {
         KeepByFlag(el->Readings, &TWordForm::IsAbbrWord, el->CaseKind == TCasePattern::csUpper);
-        // A sentence starts with a capital anyway.
-        if (el != ElementList)
-            KeepByFlag(el->Readings, &TWordForm::IsProper, el->CaseKind == TCasePattern::csCapital);
+        // A sentence starts with a capital anyway, so there the common word
+        // goes before a name (Яны: they, not the plural of Ян).
+        const bool nameByCapital = el != ElementList && el->CaseKind == TCasePattern::csCapital;
+        KeepByFlag(el->Readings, &TWordForm::IsProper, nameByCapital);
     }
 }
 
@@ -62,6 +105,24 @@ void FilterHyphenForms() {
             RemoveWordForms(el->Readings, [](const TWordForm& f) { return !IsHyphenForm(f); });
         else
             RemoveWordForms(el->Readings, [](const TWordForm& f) { return f.Kind == kNoun && f.Form == 13; });
+    }
+}
+
+void ChooseImperativeOrFuture(const TBelModule& module) {
+    bool youPlural = false;
+    for (const TWordEl* el = ElementList; el && !youPlural; el = el->Next)
+        for (const TWordForm* f = el->Readings; f && !youPlural; f = f->Next)
+            youPlural = f->WordNo == module.SrcTyWordNo && f->Kind == kNoun && f->Form == kYouPluralForm;
+    for (TWordEl* el = ElementList; el; el = el->Next) {
+        bool future = false, imperative = false;
+        for (const TWordForm* f = el->Readings; f; f = f->Next) {
+            if (!IsVerb(f->Kind)) continue;
+            future |= BaseVerbForm(f->Form) == kFuturePluralForm;
+            imperative |= BaseVerbForm(f->Form) == kImperativePluralForm;
+        }
+        if (!future || !imperative) continue;
+        const int dropped = youPlural ? kImperativePluralForm : kFuturePluralForm;
+        RemoveWordForms(el->Readings, [dropped](const TWordForm& f) { return IsVerb(f.Kind) && BaseVerbForm(f.Form) == dropped; });
     }
 }
 

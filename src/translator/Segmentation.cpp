@@ -77,6 +77,26 @@ void AnalyzeWord(TBelModule& module, TWordEl& el) {
     if (!el.Readings) el.TokenKind = kUnknownToken;
 }
 
+// A word written with a hyphen that the dictionary has whole, with a
+// translation (кто-то, хто-небудзь), is one element; el grows over it then.
+// Without one its parts may still be translated (па-беларуску).
+bool LookupHyphenedWord(TBelModule& module, TWordEl& el) {
+    int end = el.EndPos;
+    if (end >= TextLength() || At(end) != '-' || !SrcLetters().Contains(At(end + 1)) || At(end + 1) == '\'') return false;
+    for (++end; end <= TextLength() && !DelimiterChars().Contains(At(end)); ++end)
+        if (!SrcLetters().Contains(At(end))) return false;
+    while (At(end - 1) == '\'') --end;
+    const int wordEnd = el.EndPos;
+    el.EndPos = end;
+    LookupElement(module, el);
+    for (const TWordForm* r = el.Readings; r; r = r->Next)
+        if (module.ForEachTranslation(r->WordNo, r->Kind, nullptr, r->FormVar, r->Form)) return true;
+    FreeWordForms(el.Readings);
+    el.EndPos = wordEnd;
+    el.Text.clear();
+    return false;
+}
+
 }  // namespace
 
 TCasePattern CasePatternOf(std::string_view word) {
@@ -159,7 +179,7 @@ int BuildElementList(TBelModule& module, int startPos, const TMarkProc& markProc
         if (hasNonLetter) {
             el->TokenKind = kForeignToken;
             el->Text = SourceRange(q, r);
-        } else {
+        } else if (!LookupHyphenedWord(module, *el)) {
             AnalyzeWord(module, *el);
         }
         Mark(markProc, el->TokenKind, el->StartPos, el->EndPos);

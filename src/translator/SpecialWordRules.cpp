@@ -1,6 +1,8 @@
 #include "translator/SpecialWordRules.h"
 
 #include "dictionary/BelModule.h"
+#include "dictionary/Schema.h"
+#include "dictionary/TagCodes.h"
 #include "ground/Direction.h"
 #include "ground/Language.h"
 #include "morphology/WordKind.h"
@@ -23,6 +25,8 @@ public:
     // Runs the rule of el's first special reading; returns the element the
     // walk goes on with.
     TWordEl* Apply(TWordEl* el);
+    // у with a genitive (у нас, у файла) is у in both languages.
+    void KeepPossessiveU(TWordEl* el);
 
 private:
     int32_t Source(std::string_view stem, std::string_view lemma = {}) const {
@@ -31,14 +35,90 @@ private:
     void Keep(TWordEl* el, std::string_view targetStem) const {
         KeepTranslation(el, module_.SpecialWordNo(TargetLang, std::string(targetStem)));
     }
+    // The word number of el's translation written text; 0 when it has none.
+    int32_t TranslationWritten(const TWordEl* el, std::string_view text) const;
     bool IsInitial(TWordEl* el) const;
+    void ChooseFromPreposition(TWordEl* el) const;
+
     TWordEl* MoveParticleBeforeVerb(TWordEl* el);
     TWordEl* MoveQuestionParticle(TWordEl* el);
     void JoinHyphenAdverb(TWordEl*& el);
     void HyphenedTo(TWordEl* el);
 
     TBelModule& module_;
+    int32_t sourceU_ = -1;  // the prepositions у of both languages, looked up on first use
+    int32_t targetU_ = -1;
 };
+
+// The number of the preposition written text in lang; 0 when there is none.
+int32_t PrepositionNo(TBelModule& module, int lang, std::string_view text) {
+    Table& words = module.WordsTable(lang);
+    if (!words.Locate("Osnova", {Value(std::string(text))})) return 0;
+    for (; !words.Eof() && words.GetString(WordsField::Osnova) == text; words.Next())
+        if (words.GetInt(WordsField::EtalonNo) == -1 && ((words.GetInt(WordsField::Tag) >> 1) & 0x7F) != 0)
+            return words.GetInt(WordsField::No);
+    return 0;
+}
+
+int32_t TSpecialWords::TranslationWritten(const TWordEl* el, std::string_view text) const {
+    for (const TWordForm* t = el->Trans; t; t = t->Next) {
+        if (IsCollocNo(t->WordNo)) continue;
+        module_.LoadWord(TargetLang, t->WordNo);
+        if (module_.CurWord.Osnova == text) return t->WordNo;
+    }
+    return 0;
+}
+
+// Whether the phrase after a preposition is in case c and no other.
+bool PhraseInCase(TWordEl* prep, int c) {
+    TWordEl* next = prep->Next;
+    if (!next || SepAfter(prep) != ' ') return false;
+    bool found = false;
+    for (const TWordForm* f = next->Readings; f; f = f->Next) {
+        if (!IsNominalReading(*f)) continue;
+        if (f->Case != c) return false;
+        found = true;
+    }
+    return found;
+}
+
+// Whether the phrase after у is a genitive: Russian у takes nothing else;
+// after Belarusian у a word that may also be a locative is one (у памяці),
+// unless it is a personal pronoun (у нас).
+bool PossessiveFollows(const TBelModule& module, TWordEl* prep) {
+    if (SourceLang == kRussian) return PhraseInCase(prep, 2);
+    TWordEl* next = prep->Next;
+    if (!next || SepAfter(prep) != ' ') return false;
+    bool genitive = false, locative = false;
+    for (const TWordForm* f = next->Readings; f; f = f->Next) {
+        if (!IsNominalReading(*f)) continue;
+        genitive |= f->Case == 2;
+        locative |= f->Case == 6;
+    }
+    return genitive && (!locative || IsPersonalPronoun(module, next));
+}
+
+void TSpecialWords::KeepPossessiveU(TWordEl* el) {
+    if (sourceU_ < 0) {
+        sourceU_ = PrepositionNo(module_, SourceLang, "у"_cp1251);
+        targetU_ = PrepositionNo(module_, TargetLang, "у"_cp1251);
+    }
+    if (sourceU_ == 0 || targetU_ == 0 || !el->Readings || el->Readings->WordNo != sourceU_) return;
+    if (!el->Trans || !PossessiveFollows(module_, el)) return;
+    FreeWordForms(el->Trans);
+    TWordForm u;
+    u.WordNo = targetU_;
+    u.Kind = kUnchangeable;
+    u.Form = 1;
+    u.PrepCases = 1u << 2;
+    AppendWordForm(el->Trans, u);
+}
+
+// Belarusian з: with a genitive it says where from (из), with an
+// instrumental with whom or what (с).
+void TSpecialWords::ChooseFromPreposition(TWordEl* el) const {
+    if (PhraseInCase(el, 2)) KeepTranslation(el, TranslationWritten(el, "из"_cp1251));
+}
 
 // A one-letter capital before a full stop is someone's initial; it stays
 // as written unless its letter belongs to the source alphabet alone.
@@ -155,14 +235,19 @@ TWordEl* TSpecialWords::Apply(TWordEl* el) {
     if (word == Source("ці"_cp1251)) return MoveQuestionParticle(el);
     if (word == Source("як"_cp1251, "які"_cp1251)) {
         if (special->Form <= 24) {
-            const bool nominalFollows = el->Next && SepAfter(el) == ' ' &&
-                                        (KindSumOf(el->Next) == kNoun || KindSumOf(el->Next) == kAdjective);
+            // After a comma які opens a relative clause unless a noun follows
+            // it (кніга, якую я чытаю; кніга, якую яны чытаюць).
+            const uint8_t next = el->Next && SepAfter(el) == ' ' ? KindSumOf(el->Next) : 0;
+            const bool nominalFollows = (next == kNoun || (next == kAdjective && GapBefore(el) != ',')) &&
+                                        !IsPersonalPronoun(module_, el->Next);
             const std::string_view stem = nominalFollows ? "как"_cp1251 : "котор"_cp1251;
             const std::string_view lemma = nominalFollows ? "какой"_cp1251 : "который"_cp1251;
             KeepTranslation(el, module_.SpecialWordNo(kRussian, std::string(stem), std::string(lemma)));
         }
     } else if (word == Source("па"_cp1251)) {
         JoinHyphenAdverb(el);
+    } else if (word == Source("з"_cp1251)) {
+        ChooseFromPreposition(el);
     }
     return el->Next;
 }
@@ -171,7 +256,10 @@ TWordEl* TSpecialWords::Apply(TWordEl* el) {
 
 void ApplySpecialWords(TBelModule& module) {
     TSpecialWords rules(module);
-    for (TWordEl* el = ElementList; el;) el = rules.Apply(el);
+    for (TWordEl* el = ElementList; el;) {
+        rules.KeepPossessiveU(el);
+        el = rules.Apply(el);
+    }
 }
 
 }  // namespace kunimor

@@ -10,6 +10,7 @@
 #include "ground/Cp1251Literal.h"
 #include "translator/ElementList.h"
 #include "translator/LookupTranslations.h"
+#include "translator/PaucalNumerals.h"
 #include "translator/PhraseFinders.h"
 #include "translator/ReadingFilters.h"
 #include "translator/SpecialWordRules.h"
@@ -189,6 +190,7 @@ void TransferPiece(TBelModule& module, const TUnknownProc& unknownProc) {
     RankOrReport(unknownProc);
     const std::vector<TGenderChange> changes = RepairPhrases(module);
     if (!changes.empty()) RepairVerbGender(module, changes);
+    AgreePaucalNumerals();
     SynthesizePiece(module);
 }
 

@@ -31,13 +31,14 @@ constexpr unsigned kFormsOfGender[] = {
 };
 
 // 1, 2: the first-person pronoun singular or plural; 3, 4: the second
-// person's; 0 for any other subject.
+// person's; 0 for any other subject. A homograph read first (вы as a short
+// adjective) does not hide the pronoun reading.
 int PersonIndex(const TBelModule& module, const TWordEl* head) {
-    const TWordForm* first = head->Readings;
-    if (!first) return 0;
-    const int plural = first->Gender == kPlural ? 1 : 0;
-    if (first->WordNo == module.SrcYaWordNo) return 1 + plural;
-    if (first->WordNo == module.SrcTyWordNo) return 3 + plural;
+    for (const TWordForm* r = head->Readings; r; r = r->Next) {
+        const int plural = r->Gender == kPlural ? 1 : 0;
+        if (r->WordNo == module.SrcYaWordNo) return 1 + plural;
+        if (r->WordNo == module.SrcTyWordNo) return 3 + plural;
+    }
     return 0;
 }
 

@@ -1,5 +1,6 @@
 #include "translator/ReadingFilters.h"
 
+#include "ground/Language.h"
 #include "morphology/WordKind.h"
 #include "support/FixtureDictionary.h"
 #include "support/Text.h"
@@ -88,15 +89,57 @@ TEST_F(ReadingFilters, CapitalsChooseBetweenAbbreviationsAndWordsProperNamesAndC
         Add(el->Readings, 2, kNoun, 1).IsAbbrWord = true;
         Add(el->Readings, 3, kNoun, 1).IsProper = true;
     }
-    els[0]->CaseKind = TCasePattern::csCapital;  // starts the piece: proper names stay
+    els[0]->CaseKind = TCasePattern::csCapital;  // starts the piece: the capital says nothing, the name goes
     els[1]->CaseKind = TCasePattern::csUpper;
     els[2]->CaseKind = TCasePattern::csCapital;
     els[3]->CaseKind = TCasePattern::csLower;
     FilterCapitals();
-    EXPECT_THAT(Numbers(els[0]->Readings), ElementsAre(1, 3));
+    EXPECT_THAT(Numbers(els[0]->Readings), ElementsAre(1));
     EXPECT_THAT(Numbers(els[1]->Readings), ElementsAre(2));
     EXPECT_THAT(Numbers(els[2]->Readings), ElementsAre(3));
     EXPECT_THAT(Numbers(els[3]->Readings), ElementsAre(1));
+}
+
+TEST_F(ReadingFilters, ReadingsWithoutTranslationGoWhenAnotherHasOne) {
+    m.SetDirection(kRussian);
+    // Russian 10 ли and 28 дом have translations, 11 ль has none
+    Add(els[0]->Readings, 11, kUnchangeable, 1);
+    Add(els[0]->Readings, 10, kUnchangeable, 1);
+    Add(els[1]->Readings, 11, kUnchangeable, 1);  // alone: kept
+    Add(els[2]->Readings, 28, kNoun, 1);
+    Add(els[2]->Readings, 11, kUnchangeable, 1);
+    Add(els[2]->Readings, 28, kNoun, 4);
+    KeepTranslatableReadings(m);
+    EXPECT_THAT(Numbers(els[0]->Readings), ElementsAre(10));
+    EXPECT_THAT(Numbers(els[1]->Readings), ElementsAre(11));
+    EXPECT_THAT(Numbers(els[2]->Readings), ElementsAre(28, 28));
+}
+
+TEST_F(ReadingFilters, TheSecondPersonPluralIsTheImperativeUnlessThePieceSaysVy) {
+    m.SetDirection(kRussian);
+    auto give = [&] {
+        for (std::size_t i : {0u, 2u}) {
+            FreeWordForms(els[i]->Readings);
+            Add(els[i]->Readings, 33, kPerfectiveVerb, 5);
+            Add(els[i]->Readings, 33, kPerfectiveVerb, 15);
+            Add(els[i]->Readings, 33, kPerfectiveVerb, 20);  // the reflexive twins
+            Add(els[i]->Readings, 33, kPerfectiveVerb, 30);
+        }
+    };
+    auto forms = [](const TWordForm* list) {
+        std::vector<int> out;
+        for (; list; list = list->Next) out.push_back(list->Form);
+        return out;
+    };
+    give();
+    ChooseImperativeOrFuture(m);  // верните
+    EXPECT_THAT(forms(els[0]->Readings), ElementsAre(15, 30));
+    EXPECT_THAT(forms(els[2]->Readings), ElementsAre(15, 30));
+    give();
+    Add(els[1]->Readings, m.SrcTyWordNo, kNoun, 7);  // вы вернете
+    ChooseImperativeOrFuture(m);
+    EXPECT_THAT(forms(els[0]->Readings), ElementsAre(5, 20));
+    EXPECT_THAT(forms(els[2]->Readings), ElementsAre(5, 20));
 }
 
 TEST_F(ReadingFilters, HyphenFormsStayBeforeAHyphenOnly) {

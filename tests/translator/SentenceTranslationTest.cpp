@@ -60,6 +60,10 @@ TEST_F(SentenceTranslation, GrammarCarriesOverWhereTheLanguagesDiffer) {
         {kRussian, "две собаки", "два сабакі"},
         {kBelarusian, "два сабакі", "две собаки"},
         {kBelarusian, "дзве кнігі", "две книги"},
+        // after два Russian counts in the genitive singular, Belarusian in the nominative plural
+        {kRussian, "два брата", "два браты"},
+        {kRussian, "два новых брата", "два новыя браты"},
+        {kBelarusian, "два новыя браты", "два новых брата"},
         // я agrees with a feminine verb through its twin
         {kRussian, "я читала", "я чытала"},
         // capitals as in the source
@@ -86,7 +90,7 @@ TEST_F(SentenceTranslation, SpecialWordsChooseByNeighboursMoveAndJoin) {
         {kRussian, "по-новому", "па-новаму"},
         {kBelarusian, "па-новаму", "по-новому"},
         {kRussian, "о доме, о-о", "пра дом, о-о"},
-        {kRussian, "кто-то", "кто вось"},
+        {kRussian, "брат-то", "брат вось"},
         {kBelarusian, "які дом", "какой дом"},
         // an initial stays as written unless its letter is the source's own
         {kRussian, "А. Брат", "А. Брат"},
@@ -100,6 +104,44 @@ TEST_F(SentenceTranslation, SpecialWordsChooseByNeighboursMoveAndJoin) {
         // the target's short words fit their neighbours
         {kRussian, "со мной, дом же, книга же", "са мной, дом жа, кніга ж"},
         {kBelarusian, "дом жа, з мной", "дом же, с мной"},
+    };
+    for (const SentenceCase& c : cases) {
+        SCOPED_TRACE(c.source);
+        EXPECT_EQ(Translate(c.from, c.source), c.translation);
+    }
+}
+
+TEST_F(SentenceTranslation, CommonReadingsAndWholeWordsWin) {
+    const std::vector<SentenceCase> cases = {
+        // a word the dictionary has with its hyphen is one word; other
+        // hyphened pairs stay two
+        {kRussian, "Кто-то читает.", "Хтосьці чытае."},
+        {kRussian, "дом-кто-то", "дом-хтосьці"},
+        {kRussian, "брат-книга", "брат-кніга"},
+        // з says where from with a genitive, with whom with an instrumental
+        {kBelarusian, "з дома", "из дома"},
+        {kBelarusian, "з братам", "с братом"},
+        // у with a genitive is у in both languages
+        {kRussian, "у брата", "у брата"},
+        {kBelarusian, "у брата", "у брата"},
+        {kBelarusian, "у дом", "в дом"},
+        // які after a comma opens a relative clause
+        {kBelarusian, "дом, які я чытаю", "дом, который я читаю"},
+        {kBelarusian, "які дом", "какой дом"},
+    };
+    for (const SentenceCase& c : cases) {
+        SCOPED_TRACE(c.source);
+        EXPECT_EQ(Translate(c.from, c.source), c.translation);
+    }
+}
+
+TEST_F(SentenceTranslation, QuotesAndDashesAreTheTargetsOwn) {
+    const std::vector<SentenceCase> cases = {
+        {kRussian, "дом - \"дом\"", "дом — «дом»"},
+        {kBelarusian, "\"дом\" (\"дом\")", "«дом» («дом»)"},
+        // a hyphen inside a word or before a number stays
+        {kRussian, "брат-то, -5", "брат вось, -5"},
+        {kRussian, "\"", "«"},
     };
     for (const SentenceCase& c : cases) {
         SCOPED_TRACE(c.source);

@@ -146,6 +146,21 @@ TEST_F(Subjects, AreLookedForBeforeTheVerbsThenAfterThem) {
     }
 }
 
+TEST_F(Subjects, APronounReadByAHomographFirstKeepsItsPerson) {
+    // вы read first as a short adjective, then as the plural of ты
+    constexpr int32_t kNov = 31;
+    for (const bool adjectiveFirst : {false, true}) {
+        ElementBuilder els("x");
+        if (adjectiveFirst) els.With(0, {Adj(kNov, 4)});
+        els.With(0, {Noun(kTy, 7, kMasculine)});
+        TAgreeSet subject = 0;
+        for (const TWordForm* f = els[0]->Readings; f; f = f->Next) subject |= AgreeBit(*f);
+        const TSubjectCheck check = CheckSubject(m, subject, els[0], G(4), F(5));
+        EXPECT_TRUE(check.Agrees) << adjectiveFirst;
+        EXPECT_EQ(check.Persons, F(5)) << adjectiveFirst;
+    }
+}
+
 TEST_F(Subjects, VerbalClassesOfWordsBesideTheVerbs) {
     ElementBuilder els("x");
     els.With(0, {Verb(kChita, 1), Verb(kChita, 6)});
