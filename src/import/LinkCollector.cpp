@@ -167,7 +167,7 @@ void TLinkCollector::AddCore(const std::string& ru, const std::string& be, int k
     for (const auto& w : builder_.WordsOfLemma(sourceLang, DataSpelling(sourceLang, sourceLang == kRussian ? ru : be)))
         if (kind == kUndefinedKind || w.Kind == kind) covered.insert(w.No);
     if (made > 0) report_.Count("taken", "pairs from the core vocabulary");
-    else report_.CountExample("dropped", "pairs from the core vocabulary", ru + " " + be);
+    else report_.CountExample("dropped", "core pairs: a word not in the dictionary with that part of speech", ru + " " + be);
 }
 
 void TLinkCollector::Write(Table& trans) const {
