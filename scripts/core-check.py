@@ -1,57 +1,58 @@
 #!/usr/bin/env python3
-"""Checks that both words of every supplement row are known to the open data.
+"""Checks that both words of every supplement row are in a dictionary.
 
-Each lemma is analysed with the apertium-bel-rus analyser of its language
-(lt-proc); a row passes when the analysis gives the lemma itself with a part
-of speech that fits the row's. Prints the rows that fail, one a line, with the
-side that failed; exits 1 when there is any.
+Each lemma is looked up with `kunimor-cli analyze` in a dictionary imported
+from the open data (the generators' words); a row passes when a reading has
+the lemma itself as dictionary form and a kind that fits the row's part of
+speech. Prints the rows that fail, one a line, with the side that failed;
+exits 1 when there is any.
 
-Usage: scripts/core-check.py [--move-to FILE] data/supplement/core-*.tsv
+Usage: scripts/core-check.py --dict DATA_DIR [--move-to FILE] data/supplement/core-*.tsv
 With --move-to, the failing rows (and repeated pairs) leave their file and
 are appended to FILE, a list of pairs waiting for a paradigm.
 """
 
+import os
 import re
 import subprocess
 import sys
 
-ANALYSERS = {
-    "ru": "/usr/share/apertium/apertium-bel-rus/rus-bel.automorf.bin",
-    "be": "/usr/share/apertium/apertium-bel-rus/bel-rus.automorf.bin",
-}
-# Which analyser tags a row's part of speech accepts.
+CLI = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "build", "bin", "kunimor-cli")
+# Which word kinds a row's part of speech accepts (pron: any).
 FITS = {
-    "noun": {"n", "np"},
-    "adj": {"adj"},
-    "adv": {"adv", "pred", "part", "cnjadv", "pr"},
-    "verb-perf": {"vblex", "vbmod", "vbser"},
-    "verb-imperf": {"vblex", "vbmod", "vbser"},
-    "func": {"pr", "cnjcoo", "cnjsub", "cnjadv", "part", "ij", "pred", "adv", "abbr"},
-    "pron": {"prn", "det", "num"},
+    "noun": {"noun"},
+    "adj": {"adjective"},
+    "adv": {"unchangeable"},
+    "verb-perf": {"perfective verb"},
+    "verb-imperf": {"imperfective verb"},
+    "func": {"unchangeable"},
 }
 
 
-def lemmas(lang, words):
-    """Maps each word to the set of (lemma, first tag) its analyses give."""
-    text = "\n".join(words) + "\n"
-    out = subprocess.run(["lt-proc", ANALYSERS[lang]], input=text, capture_output=True, text=True, check=True).stdout
-    result = {}
-    for unit in re.findall(r"\^([^$]*)\$", out):
-        form, *readings = unit.split("/")
-        found = set()
-        for r in readings:
-            m = re.match(r"([^<*]+)<([^>]+)>", r)
-            if m:
-                found.add((re.sub("[¹²³]", "", m.group(1)).lower().replace("ё", "е"), m.group(2)))
-        result[form] = found
+def lemmas(lang, words, data):
+    """Maps each word to the set of (dictionary form, kind) of its readings."""
+    result = {w: set() for w in words}
+    for start in range(0, len(words), 500):
+        out = subprocess.run([CLI, "analyze", lang, *words[start:start + 500], "--dict", data],
+                             capture_output=True, text=True).stdout
+        for line in out.splitlines():
+            m = re.match(r"(\S+): word \d+ (.+?), (noun|adjective|perfective verb|imperfective verb|unchangeable)", line)
+            if m and m.group(1) in result:
+                result[m.group(1)].add((m.group(2), m.group(3)))
     return result
 
 
 def main():
     args = sys.argv[1:]
-    move_to = None
-    if args[:1] == ["--move-to"]:
-        move_to, args = args[1], args[2:]
+    data = move_to = None
+    while args[:1] in (["--dict"], ["--move-to"]):
+        if args[0] == "--dict":
+            data = args[1]
+        else:
+            move_to = args[1]
+        args = args[2:]
+    if not data:
+        sys.exit("usage: core-check.py --dict DATA_DIR [--move-to FILE] FILE...")
     rows = []
     for path in args:
         with open(path, encoding="utf-8") as f:
@@ -66,18 +67,19 @@ def main():
     known = {}
     for lang, column in (("ru", 2), ("be", 3)):
         words = sorted({r[column] for r in rows if " " not in r[column]})
-        known[lang] = lemmas(lang, words)
+        known[lang] = lemmas(lang, words, data)
     failed = 0
     bad = set()
     for path, no, ru, be, pos in rows:
         for lang, word in (("ru", ru), ("be", be)):
             if " " in word:
                 continue  # several words: the importer takes them as written
-            norm = word.lower().replace("ё", "е")  # the Belarusian data drops ё in some lemmas
+            norm = word.replace("ё", "е")  # the Belarusian data drops ё in some lemmas
             readings = known[lang].get(word, set())
-            if not any(lemma.replace("ё", "е") == norm and tag in FITS[pos] for lemma, tag in readings):
-                print(f"{path}:{no}: {lang} {word} ({pos}) not a lemma of the analyser: "
-                      + ", ".join(sorted(f"{l}<{t}>" for l, t in readings)))
+            if not any(lemma.replace("ё", "е") == norm and (pos == "pron" or kind in FITS[pos])
+                       for lemma, kind in readings):
+                print(f"{path}:{no}: {lang} {word} ({pos}) not in the dictionary: "
+                      + ", ".join(sorted(f"{l} ({k})" for l, k in readings)))
                 failed += 1
                 bad.add((path, no))
     if move_to:
