@@ -125,8 +125,16 @@ TImportReport ImportDictionary(const TImportOptions& o, std::ostream& log) {
     for (const TLemmaPair& p : InduceVerbPairs(AsLemmaPairs(curated.Pairs()), verbs[kRussian], verbs[kBelarusian]))
         links.AddInduced(p);
     clock.Step("verb pairs by spelling");
-    for (const auto& file : SupplementFiles(o.SupplementFile))
-        for (const TSupplementEntry& e : ReadSupplement(file.string())) links.AddSupplement(e.Ru, e.Be, e.Kind, e.Priority);
+    std::vector<TSupplementEntry> core;
+    for (const auto& file : SupplementFiles(o.SupplementFile)) {
+        for (TSupplementEntry& e : ReadSupplement(file.string())) {
+            if (e.CoreFrom[kRussian] || e.CoreFrom[kBelarusian]) core.push_back(std::move(e));
+            else links.AddSupplement(e.Ru, e.Be, e.Kind, e.Priority);
+        }
+    }
+    for (const TSupplementEntry& e : core)
+        for (int from : {kRussian, kBelarusian})
+            if (e.CoreFrom[from]) links.AddCore(e.Ru, e.Be, e.Kind, e.Priority, from);
     links.Write(builder.Tbl(TableId::Trans));
 
     for (int lang : {kBelarusian, kRussian}) {

@@ -5,6 +5,7 @@
 #include "morphology/WordKind.h"
 #include "morphology/FormsText.h"
 #include "morphology/ReflexiveSuffix.h"
+#include "ground/Cp1251Literal.h"
 
 #include <algorithm>
 #include <tuple>
@@ -34,10 +35,21 @@ int EditDistance(const std::string& a, const std::string& b) {
 
 }  // namespace
 
+// The Belarusian data writes some lemmas with е for ё (ен for ён, заўседы):
+// a curated lemma the data does not know is looked up that way too.
+const std::string& TLinkCollector::DataSpelling(int lang, const std::string& lemma) {
+    if (lang != kBelarusian || !builder_.WordsOfLemma(lang, lemma).empty()) return lemma;
+    std::string plain = lemma;
+    for (char& c : plain)
+        if (c == U'ё'_cp1251) c = U'е'_cp1251;
+    if (builder_.WordsOfLemma(lang, plain).empty()) return lemma;
+    return plainSpellings_.emplace(lemma, plain).first->second;
+}
+
 std::vector<int32_t> TLinkCollector::Words(int lang, const std::string& lemma, int kind, int gender,
                                            const char* what) {
     std::vector<int32_t> exact, ofKind;
-    for (const auto& w : builder_.WordsOfLemma(lang, lemma)) {
+    for (const auto& w : builder_.WordsOfLemma(lang, DataSpelling(lang, lemma))) {
         if (kind != kUndefinedKind && w.Kind != kind) continue;
         ofKind.push_back(w.No);
         if (gender == 0 || w.RodChislo == 0 || w.RodChislo == gender) exact.push_back(w.No);
@@ -123,11 +135,14 @@ void TLinkCollector::AddMissingFunctionWord(int lang, const std::string& word) {
     report_.Count("taken", std::string(lang == kRussian ? "Russian" : "Belarusian") + " function words from the supplement");
 }
 
+void TLinkCollector::AddMissingFunctionWords(const std::string& ru, const std::string& be, int kind) {
+    if (kind != kUnchangeable) return;
+    AddMissingFunctionWord(kRussian, ru);
+    AddMissingFunctionWord(kBelarusian, be);
+}
+
 void TLinkCollector::AddSupplement(const std::string& ru, const std::string& be, int kind, int priority) {
-    if (kind == kUnchangeable) {
-        AddMissingFunctionWord(kRussian, ru);
-        AddMissingFunctionWord(kBelarusian, be);
-    }
+    AddMissingFunctionWords(ru, be, kind);
     const int made = Link(ru, kind, 0, be, kind, 0, [&](TLink& l, bool) {
         l.IntoRussian = l.IntoBelarusian = std::clamp(priority, 0, 3);
         l.Rank = kSupplement;
@@ -136,17 +151,46 @@ void TLinkCollector::AddSupplement(const std::string& ru, const std::string& be,
     report_.Count(made > 0 ? "taken" : "dropped", "pairs from the supplement");
 }
 
+void TLinkCollector::AddCore(const std::string& ru, const std::string& be, int kind, int priority, int sourceLang) {
+    AddMissingFunctionWords(ru, be, kind);
+    const int target = 1 - sourceLang;
+    const int order = coreEntries_++;
+    std::set<int32_t>& covered = coreSources_[sourceLang];
+    const int made = Link(ru, kind, 0, be, kind, 0, [&](TLink& l, bool) {
+        (target == kRussian ? l.IntoRussian : l.IntoBelarusian) = std::clamp(priority, 0, 3);
+        l.CoreInto[target] = true;
+        if (l.Rank != kCore) l.CoreOrder = order;
+        l.Rank = kCore;
+        return true;
+    });
+    // The source words named, not the reflexive verbs Belarusian keeps apart.
+    for (const auto& w : builder_.WordsOfLemma(sourceLang, DataSpelling(sourceLang, sourceLang == kRussian ? ru : be)))
+        if (kind == kUndefinedKind || w.Kind == kind) covered.insert(w.No);
+    if (made > 0) report_.Count("taken", "pairs from the core vocabulary");
+    else report_.CountExample("dropped", "core pairs: a word not in the dictionary with that part of speech", ru + " " + be);
+}
+
 void TLinkCollector::Write(Table& trans) const {
     using Entry = std::pair<const std::pair<int32_t, int32_t>, TLink>;
     std::vector<const Entry*> order;
     order.reserve(links_.size());
     for (const Entry& e : links_) order.push_back(&e);
     std::stable_sort(order.begin(), order.end(), [](const Entry* a, const Entry* b) {
-        return std::tie(a->second.Rank, a->second.Distance) < std::tie(b->second.Rank, b->second.Distance);
+        return std::tie(a->second.Rank, a->second.CoreOrder, a->second.Distance) <
+               std::tie(b->second.Rank, b->second.CoreOrder, b->second.Distance);
     });
+    // A translation the core leaves out of a word it covers yields to the core's.
+    constexpr int kBesideCore = 2;
+    const auto priority = [&](const Entry* e, int target) {
+        const TLink& l = e->second;
+        const int given = target == kRussian ? l.IntoRussian : l.IntoBelarusian;
+        const int32_t sourceNo = target == kRussian ? e->first.second : e->first.first;
+        if (l.CoreInto[target] || !coreSources_[1 - target].contains(sourceNo)) return given;
+        return std::max(given, kBesideCore);
+    };
     for (const Entry* e : order) {
         const auto [ruNo, beNo] = e->first;
-        const int tag = e->second.IntoRussian | (e->second.IntoBelarusian << 2) |
+        const int tag = priority(e, kRussian) | (priority(e, kBelarusian) << 2) |
                         ((e->second.ReflexiveHalf ? kFirstToSecond : CorrespondenceFlags(ruNo, beNo)) << 4);
         trans.Insert();
         trans.Set(TransField::RusNo, Value(ruNo));

@@ -19,14 +19,18 @@ namespace {
 
 constexpr int kMaxPriority = 3;
 
-constexpr std::array<std::pair<std::string_view, int>, 6> kPartsOfSpeech = {{
+constexpr std::array<std::pair<std::string_view, int>, 7> kPartsOfSpeech = {{
     {"noun", kNoun},
     {"adj", kAdjective},
     {"adv", kUnchangeable},
     {"verb-perf", kPerfectiveVerb},
     {"verb-imperf", kImperfectiveVerb},
     {"func", kUnchangeable},
+    // Pronouns and numerals get their kind from their declension.
+    {"pron", kUndefinedKind},
 }};
+
+constexpr std::string_view kDirectionRow = "direction";
 
 std::vector<std::string> SplitFields(const std::string& line) {
     std::vector<std::string> fields;
@@ -62,7 +66,13 @@ public:
             ++LineNo;
             if (!line.empty() && line.back() == '\r') line.pop_back();
             if (line.empty() || line.front() == '#') continue;
+            if (line.starts_with(kDirectionRow)) {
+                ReadDirection(line, entries.empty());
+                continue;
+            }
             TSupplementEntry entry = ParseRow(line);
+            entry.CoreFrom[kRussian] = CoreFrom[kRussian];
+            entry.CoreFrom[kBelarusian] = CoreFrom[kBelarusian];
             if (!seen.emplace(entry.Ru, entry.Be, entry.Kind).second) Fail("pair listed twice");
             entries.push_back(std::move(entry));
         }
@@ -72,6 +82,15 @@ public:
 private:
     [[noreturn]] void Fail(const std::string& what) const {
         throw Error(Path + ":" + std::to_string(LineNo) + ": " + what);
+    }
+
+    void ReadDirection(const std::string& line, bool first) {
+        if (!first || CoreFrom[kRussian] || CoreFrom[kBelarusian]) Fail("the direction row must come before the first pair");
+        const std::string value = line.substr(kDirectionRow.size());
+        CoreFrom[kRussian] = value == " ru-be" || value == " both";
+        CoreFrom[kBelarusian] = value == " be-ru" || value == " both";
+        if (!CoreFrom[kRussian] && !CoreFrom[kBelarusian])
+            Fail("expected \"direction ru-be\", \"direction be-ru\" or \"direction both\": " + line);
     }
 
     std::string Lemma(const std::string& utf8, int lang) const {
@@ -94,10 +113,14 @@ private:
             Fail("expected Russian, Belarusian, part of speech, priority and an optional comment");
         }
         TSupplementEntry entry{Lemma(fields[0], kRussian), Lemma(fields[1], kBelarusian), kUndefinedKind, 0};
+        bool known = false;
         for (const auto& [name, kind] : kPartsOfSpeech) {
-            if (fields[2] == name) entry.Kind = kind;
+            if (fields[2] == name) {
+                entry.Kind = kind;
+                known = true;
+            }
         }
-        if (entry.Kind == kUndefinedKind) Fail("unknown part of speech: " + fields[2]);
+        if (!known) Fail("unknown part of speech: " + fields[2]);
         if (fields[3].size() != 1 || fields[3][0] < '0' || fields[3][0] > '0' + kMaxPriority) {
             Fail("priority must be 0 to " + std::to_string(kMaxPriority) + ": " + fields[3]);
         }
@@ -107,6 +130,7 @@ private:
 
     const std::string& Path;
     int LineNo = 0;
+    bool CoreFrom[2] = {false, false};
 };
 
 }  // namespace

@@ -10,16 +10,24 @@ namespace kunimor::import {
 // Russian ё written е.
 struct TSupplementEntry {
     std::string Ru, Be;
-    int Kind;      // WordKind.h code
+    int Kind;      // WordKind.h code; kUndefinedKind (pron) matches a word of any kind
     int Priority;  // 0..3, 0 best, as translation-link priorities
+    // By source language: whether the pair belongs to the core vocabulary
+    // for translating from it (a file whose first row is "direction ru-be",
+    // "direction be-ru" or "direction both"). In a core direction the
+    // priority holds only into the target, and the translations the core
+    // lists for the source word outrank all its others. A pair of no core
+    // list sets its priority both ways and no more.
+    bool CoreFrom[2] = {false, false};
 };
 
 // Reads a supplement file: UTF-8, one pair a line as tab-separated fields
 // Russian, Belarusian, part of speech (noun, adj, adv, verb-perf,
-// verb-imperf, func), priority and an optional comment; blank lines and
+// verb-imperf, func, pron), priority and an optional comment; blank lines and
 // lines starting with # are skipped. Adverbs and function words are
-// unchangeable words. Throws kunimor::Error naming the file and line of the
-// first bad row, and of a pair of the same kind listed twice.
+// unchangeable words. A first row "direction ru-be" (be-ru, both) makes the
+// file a core list of that direction. Throws kunimor::Error naming the file
+// and line of the first bad row, and of a pair of the same kind listed twice.
 std::vector<TSupplementEntry> ReadSupplement(const std::string& path);
 
 }  // namespace kunimor::import

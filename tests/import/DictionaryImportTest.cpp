@@ -64,7 +64,9 @@ protected:
                   {"чытаць<vblex><impf><inf>", "чытаць"}, {"чытаць<vblex><impf><pres><p3><sg>", "чытае"},
                   {"чытаць<vblex><impf><past><m><sg>", "чытаў"}, {"чытаць<vblex><impf><imp><p1><pl>", "чытаем"},
                   {"чытацца<vblex><impf><inf>", "чытацца"}, {"чытацца<vblex><impf><pres><p3><sg>", "чытаецца"},
-                  {"еканне<n><nt><nn><sg><nom>", "еканне"}, {"еканне<n><nt><nn><sg><loc>", "еканнi"}});
+                  {"еканне<n><nt><nn><sg><nom>", "еканне"}, {"еканне<n><nt><nn><sg><loc>", "еканнi"},
+                  {"адказ<n><m><nn><sg><nom>", "адказ"}, {"надлом<n><m><nn><sg><nom>", "надлом"},
+                  {"рашэнне<n><nt><nn><sg><nom>", "рашэнне"}});
         WriteAtt(source / "bel-rus.autogen.att",
                  {{"книга<n><f><nn><sg><nom>", "книга"}, {"книга<n><f><nn><sg><gen>", "книги"},
                   {"книга<n><f><nn><sg><dat>", "книгу"}, {"книга<n><f><nn><sg><acc>", "книгу"},
@@ -76,10 +78,14 @@ protected:
                   {"читать<vblex><impf><tv><past><m><sg>", "читал"},
                   {"читать<vblex><impf><tv><inf><pass>", "читаться"},
                   {"читать<vblex><impf><tv><pprs><actv><m><an><sg><nom>", "читающий"},
-                  {"идти<vblex><impf><iv><inf>", "идти"}, {"идти<vblex><impf><iv><past><m><sg>", "шёл"}});
+                  {"идти<vblex><impf><iv><inf>", "идти"}, {"идти<vblex><impf><iv><past><m><sg>", "шёл"},
+                  {"ответ<n><m><nn><sg><nom>", "ответ"}, {"решение<n><nt><nn><sg><nom>", "решение"}});
         WriteAtt(source / "bel-rus.autobil.att",
-                 {{"кніга<n><f>", "книга<n><f>"}, {"чытаць<vblex><impf>", "читать<vblex><impf>"}});
-        WriteAtt(source / "rus-bel.autobil.att", {{"книга<n><f>", "кніга<n><f>"}});
+                 {{"кніга<n><f>", "книга<n><f>"}, {"чытаць<vblex><impf>", "читать<vblex><impf>"},
+                  {"адказ<n><m>", "ответ<n><m>"}, {"рашэнне<n><nt>", "ответ<n><m>"}});
+        // The open data's order is upside down: ответ → надлом is listed, адказ only the other way.
+        WriteAtt(source / "rus-bel.autobil.att", {{"книга<n><f>", "кніга<n><f>"}, {"ответ<n><m>", "надлом<n><m>"},
+                                                  {"ответ<n><m>", "рашэнне<n><nt>"}, {"решение<n><nt>", "рашэнне<n><nt>"}});
         std::ofstream(dir.Path() / "supplement.tsv") << "# Russian\tBelarusian\tpart of speech\tpriority\n"
                                                         "лес\tлес\tnoun\t0\n"
                                                         "это\tгэта\tfunc\t0\n";
@@ -163,6 +169,37 @@ TEST_F(DictionaryImportTest, LinksGetTheBetterPriorityOnlyInTheDirectionsThatLis
     EXPECT_EQ(LinkTag(m, "читать", "чытаць") >> 4, 1);
     EXPECT_EQ(LinkTag(m, "читать", "чытацца") & 15, 1 | 2 << 2);
     EXPECT_EQ(LinkTag(m, "читать", "чытацца") >> 4, 4);  // Belarusian first half to Russian second
+}
+
+TEST_F(DictionaryImportTest, TheCoreVocabularyOutranksTheOpenDataInItsDirectionOnly) {
+    const std::filesystem::path folder = dir.Path() / "supplement";
+    std::filesystem::create_directories(folder);
+    std::filesystem::copy_file(dir.Path() / "supplement.tsv", folder / "other.tsv");
+    std::ofstream(folder / "core-ru-be.tsv") << "direction ru-be\n"
+                                                "ответ\tадказ\tnoun\t0\n"
+                                                "ответ\tрашэнне\tnoun\t3\tnot this sense\n";
+    std::ofstream(folder / "core-be-ru.tsv") << "direction be-ru\n"
+                                                "решение\tрашэнне\tnoun\t0\n";
+    options.SupplementFile = folder;
+    const TImportReport report = ImportDictionary(options, log);
+    EXPECT_EQ(report.Get("taken", "pairs from the core vocabulary"), 3);
+    TBelModule m;
+    ASSERT_TRUE(m.OpenDictionary(options.OutDir.string() + "/"));
+    const auto priorities = [&](const char* ru, const char* be) {
+        const int tag = LinkTag(m, ru, be);
+        return tag < 0 ? std::pair(-1, -1) : std::pair(tag & 3, tag >> 2 & 3);  // into Russian, into Belarusian
+    };
+    struct TCase {
+        const char *Ru, *Be;
+        std::pair<int, int> Priorities;
+    } const cases[] = {
+        {"ответ", "адказ", {1, 0}},    // the core's choice into Belarusian; Russian keeps the open data's 1
+        {"ответ", "надлом", {2, 2}},   // listed by the open data, fallen behind the core's
+        {"ответ", "рашэнне", {2, 3}},  // the core drops this sense into Belarusian; рашэнне → ответ yields to решение
+        {"решение", "рашэнне", {0, 1}},
+        {"лес", "лес", {0, 0}},        // a plain supplement pair holds both ways
+    };
+    for (const TCase& c : cases) EXPECT_EQ(priorities(c.Ru, c.Be), c.Priorities) << c.Ru << " " << c.Be;
 }
 
 TEST_F(DictionaryImportTest, AMissingSourceLeavesTheTargetAlone) {

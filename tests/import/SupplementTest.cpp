@@ -50,6 +50,22 @@ TEST(SupplementTest, ReadsRowsSkippingCommentsAndBlankLines) {
     expect(6, "потому что", "таму што", kunimor::kUnchangeable, 0);
 }
 
+TEST(SupplementTest, ADirectionRowMakesTheFileACoreList) {
+    TempDir dir;
+    const auto core = ReadSupplement(WriteFile(dir,
+        "# core\n"
+        "direction be-ru\n"
+        "адказ\tадказ\tnoun\t0\n"
+        "который\tякі\tpron\t0\n"));
+    ASSERT_EQ(core.size(), 2u);
+    EXPECT_EQ(core[1].Kind, kunimor::kUndefinedKind);  // a pronoun's kind comes from its declension
+    const auto from = [](const TSupplementEntry& e) { return std::pair(e.CoreFrom[0], e.CoreFrom[1]); };
+    EXPECT_EQ(from(core[0]), std::pair(false, true));
+    EXPECT_EQ(from(ReadSupplement(WriteFile(dir, "direction ru-be\nадказ\tадказ\tnoun\t0\n"))[0]), std::pair(true, false));
+    EXPECT_EQ(from(ReadSupplement(WriteFile(dir, "direction both\nадказ\tадказ\tnoun\t0\n"))[0]), std::pair(true, true));
+    EXPECT_EQ(from(ReadSupplement(WriteFile(dir, "адказ\tадказ\tnoun\t0\n"))[0]), std::pair(false, false));
+}
+
 TEST(SupplementTest, BadRowsNameFileAndLine) {
     struct TCase {
         const char* Rows;  // after a comment line, so the first row is line 2
@@ -69,6 +85,10 @@ TEST(SupplementTest, BadRowsNameFileAndLine) {
         {"делать\tрабіць \tverb-imperf\t0", ":2: ", "not a lower-case Belarusian word"},
         {"делать\tрабі\xd2\xb1\tverb-imperf\t0", ":2: ", "not UTF-8 text in Windows-1251 letters"},  // ұ
         {"делать\tрабіць\tverb-imperf\t0\n\nделать\tрабіць\tverb-imperf\t1", ":4: ", "pair listed twice"},
+        {"direction ru-ru", ":2: ", "expected \"direction ru-be\", \"direction be-ru\" or \"direction both\""},
+        {"direction\tru-be", ":2: ", "expected \"direction ru-be\""},
+        {"делать\tрабіць\tverb-imperf\t0\ndirection ru-be", ":3: ", "the direction row must come before"},
+        {"direction ru-be\ndirection be-ru", ":3: ", "the direction row must come before"},
     };
     for (const TCase& c : cases) {
         TempDir dir;
