@@ -81,7 +81,7 @@ TEST_F(DictionarySave, AFilteredTableIsWrittenWholeAndUnfilteredAfterwards) {
     TQuietPrompter quiet;
     TBelEditModule reopened(quiet);
     ASSERT_TRUE(reopened.OpenDictionary(DataDir().string()));
-    EXPECT_EQ(reopened.WordsTable(1).RecordCount(), 38);
+    EXPECT_EQ(reopened.WordsTable(1).RecordCount(), words.RecordCount());
 }
 
 TEST_F(DictionarySave, AReadOnlyFolderFailsWithAMessageAndChangesNothing) {
