@@ -66,6 +66,21 @@ long Index::Position(const Record* r) const {
     return it == refs.end() ? -1 : static_cast<long>(it - refs.begin());
 }
 
+long Index::StampedPosition(const Record* r, uint64_t stamp) const {
+    if (positionsStamp_ != stamp) {
+        uint32_t maxId = 0;
+        for (const Record* x : refs) maxId = std::max(maxId, x->id);
+        // Ids far beyond the record count would make a sparse table: search instead.
+        if (maxId > 4 * refs.size() + 1024) return Position(r);
+        positions_.assign(maxId + 1, -1);
+        for (size_t p = 0; p < refs.size(); ++p) positions_[refs[p]->id] = static_cast<int32_t>(p);
+        positionsStamp_ = stamp;
+    }
+    if (r->id >= positions_.size()) return -1;
+    const int32_t p = positions_[r->id];
+    return p >= 0 && refs[static_cast<size_t>(p)] == r ? p : -1;
+}
+
 void Index::Remove(const Record* r) {
     const long pos = Position(r);
     if (pos >= 0) refs.erase(refs.begin() + pos);

@@ -4,6 +4,7 @@
 #include "store/Record.h"
 #include "store/Value.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -48,9 +49,17 @@ public:
     void Remove(const Record* r);
     // Position of r in refs, or -1.
     long Position(const Record* r) const;
+    // The same answer from a table of every record's position, built again
+    // whenever stamp (the table's generation) is not the one it was built
+    // for: lookups between two changes then cost no search.
+    long StampedPosition(const Record* r, uint64_t stamp) const;
     // Re-sorts refs (kept stable) when they are not in key order.
     void Sort();
     bool IsSorted() const;
+
+private:
+    mutable std::vector<int32_t> positions_;  // by record id; -1: not in refs
+    mutable uint64_t positionsStamp_ = 0;     // 0: none built
 };
 
 }  // namespace kunimor

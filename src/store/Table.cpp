@@ -384,6 +384,15 @@ std::vector<KeyField> Table::ParseFieldList(std::string_view list) const {
     return keys;
 }
 
+const std::vector<KeyField>& Table::KeysOf(std::string_view list) const {
+    for (const auto& [text, keys] : parsedLists_)
+        if (text == list) return keys;
+    constexpr size_t kRemembered = 16;
+    std::vector<KeyField> keys = ParseFieldList(list);  // first: a bad list is not remembered
+    if (parsedLists_.size() == kRemembered) parsedLists_.erase(parsedLists_.begin());
+    return parsedLists_.emplace_back(std::string(list), std::move(keys)).second;
+}
+
 void Table::AddIndex(const std::string& name, const std::string& fieldList, IndexOptions options) {
     if (FindIndex(name) >= 0) throw Error(name_ + ": Duplicate index name " + name);
     auto idx = std::make_unique<Index>();
@@ -585,7 +594,7 @@ Record* Table::FirstMatch(const std::vector<KeyField>& keys, const std::vector<V
         Record* r = idx.refs[p];
         if (!matches(*r)) continue;
         if (best == currentIndex_) return r;
-        const long pos = CurrentIndex().Position(r);
+        const long pos = CurrentIndex().StampedPosition(r, generation_);
         if (pos >= 0 && (firstPos < 0 || pos < firstPos)) {
             first = r;
             firstPos = pos;
@@ -597,9 +606,9 @@ Record* Table::FirstMatch(const std::vector<KeyField>& keys, const std::vector<V
 bool Table::Locate(std::string_view fields, const std::vector<Value>& values, LocateOptions options) {
     RequireActive();
     CheckBrowseMode();
-    Record* found = FirstMatch(ParseFieldList(fields), values, options);
+    Record* found = FirstMatch(KeysOf(fields), values, options);
     if (!found) return false;
-    const long p = CurrentIndex().Position(found);
+    const long p = CurrentIndex().StampedPosition(found, generation_);
     if (p < 0) return false;
     Land(p);
     return true;
@@ -608,7 +617,7 @@ bool Table::Locate(std::string_view fields, const std::vector<Value>& values, Lo
 Value Table::Lookup(std::string_view keyFields, const std::vector<Value>& values, std::string_view resultField) const {
     RequireActive();
     const int result = FieldIndex(resultField);
-    const Record* found = FirstMatch(ParseFieldList(keyFields), values, {});
+    const Record* found = FirstMatch(KeysOf(keyFields), values, {});
     return found ? FieldValue(*found, result) : Value{};
 }
 

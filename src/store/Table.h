@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace kunimor {
@@ -168,6 +169,8 @@ private:
     const Record& Reading() const;
     void CheckUniqueFor(const Record& r, const Record* self) const;
     std::vector<KeyField> ParseFieldList(std::string_view fieldList) const;
+    // ParseFieldList remembered: a table is searched by the same few lists.
+    const std::vector<KeyField>& KeysOf(std::string_view fieldList) const;
     // The first record in current index order whose fields equal values.
     Record* FirstMatch(const std::vector<KeyField>& keys, const std::vector<Value>& values,
                        LocateOptions options) const;
@@ -187,6 +190,7 @@ private:
     int controlsDisabled_ = 0;
     uint32_t nextId_ = 1;
     uint64_t generation_ = 0;
+    mutable std::vector<std::pair<std::string, std::vector<KeyField>>> parsedLists_;
 
     State state_ = State::Browse;
     std::unique_ptr<Record> buffer_;
