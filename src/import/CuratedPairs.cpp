@@ -29,13 +29,14 @@ std::optional<TSide> SideOf(int lang, std::string_view text, TImportReport& repo
     TSide side;
     side.Kind = KindOfTags(a->Tags);
     // A bilingual entry names only the part of speech: pronouns and numerals
-    // are found by their lemma whatever kind their declension gave them.
+    // (and predicatives) are found by their lemma whatever kind their
+    // declension gave them.
     if (side.Kind == kUndefinedKind) {
         report.Count("dropped", "pair: part of speech " + a->Tags.front());
         return std::nullopt;
     }
     const std::string& pos = a->Tags.front();
-    if (pos == "prn" || pos == "det" || pos == "num") side.Kind = kUndefinedKind;
+    if (pos == "prn" || pos == "det" || pos == "num" || pos == "pred") side.Kind = kUndefinedKind;
     side.Gender = side.Kind == kNoun ? NounGenderOfTags(a->Tags) : 0;
     side.Abbreviation = pos == "abbr";
     const auto lemma = DictionaryText(lang, a->Lemma, report);

@@ -6,6 +6,8 @@
 #include "morphology/WordKind.h"
 #include "dictionary/StemSeeker.h"
 
+#include <algorithm>
+
 namespace kunimor::import {
 
 namespace {
@@ -64,11 +66,23 @@ std::vector<TLemma> AddGeneratorWords(TDictionaryBuilder& builder, int lang, std
                 report.Count("dropped", language + " form: of a dropped word", forms);
                 continue;
             }
-            for (const std::string& form : p.Dropped)
+            const int rodChislo = w.Kind == kNoun ? w.Gender : 0;
+            std::vector<std::string> dropped = p.Dropped;
+            for (const TFormTable& group : SuppletiveGroups(table, p.Stem)) {
+                const TWordParadigm g = WordParadigmFromForms(lang, w.Kind, group);
+                if (g.Stem.empty()) continue;
+                const int32_t no = builder.AddWord(lang, g.Stem, builder.AddParadigm(lang, w.Kind, rodChislo, g.Forms, g.Stem), WordTag(w));
+                builder.IndexLemma(lang, w.Lemma, w.Kind, rodChislo, no);
+                report.Count("taken", language + " words: suppletive forms as a word of the same lemma");
+                std::erase_if(dropped, [&](const std::string& form) {
+                    return std::find(g.Dropped.begin(), g.Dropped.end(), form) == g.Dropped.end() &&
+                           form[0] == g.Stem[0];
+                });
+            }
+            for (const std::string& form : dropped)
                 report.CountExample("dropped", language + " form: not built from the stem (suppletive or long ending)",
                                     form);
-            forms -= static_cast<int>(p.Dropped.size());
-            const int rodChislo = w.Kind == kNoun ? w.Gender : 0;
+            forms -= static_cast<int>(dropped.size());
             etalon = builder.AddParadigm(lang, w.Kind, rodChislo, p.Forms, p.Stem);
             stem = p.Stem;
         }

@@ -1,5 +1,6 @@
 #include "import/Lexemes.h"
 
+#include "import/Participles.h"
 #include "import/SourceText.h"
 #include "import/TagSlots.h"
 #include "ground/Language.h"
@@ -22,6 +23,7 @@ void Place(TFormTable& table, const TLexeme::TForm& f, TImportReport& report) {
     auto& [main, alt] = table[f.Form - 1];
     if (f.Fallback) {
         if (main.empty() && alt != f.Text) main = f.Text;
+        else if (f.Alt && alt.empty() && main != f.Text) alt = f.Text;
         return;
     }
     std::string& wanted = f.Alt ? alt : main;
@@ -54,6 +56,25 @@ void RepairRussianNoun(const TLexeme& w, TFormTable& t, TImportReport& report) {
     }
 }
 
+// Belarusian passive participles: the data gives the feminine genitive the
+// neuter nominative's ending (знойдзенае for знойдзенай) and has no short
+// neuter, the form of "файл не знойдзена".
+void RepairBelarusianParticiple(TFormTable& t, TImportReport& report) {
+    constexpr int kNeuterNominative = 3, kFeminineGenitive = 6, kFeminineDative = 10;
+    std::string& neuter = t[kNeuterNominative - 1].first;
+    std::string& genitive = t[kFeminineGenitive - 1].first;
+    const std::string& dative = t[kFeminineDative - 1].first;
+    if (!genitive.empty() && genitive == neuter && !dative.empty()) {
+        genitive = dative;
+        report.Count("repaired", "Belarusian participle: feminine genitive equal to the neuter nominative");
+    }
+    std::string& shortNeuter = t[kNeuterNominative - 1].second;
+    if (shortNeuter.empty() && EndsWith(neuter, "ае"_cp1251)) {
+        shortNeuter = neuter.substr(0, neuter.size() - 1);
+        report.Count("repaired", "Belarusian passive participle: short neuter added");
+    }
+}
+
 }  // namespace
 
 void TLexemeCollector::Add(std::string_view analysis, std::string_view surface) {
@@ -62,7 +83,11 @@ void TLexemeCollector::Add(std::string_view analysis, std::string_view surface) 
         report_.Count("dropped", "generator entry: multiword or untagged");
         return;
     }
-    const int kind = KindOfTags(a->Tags);
+    int kind = KindOfTags(a->Tags);
+    // A participle is a word of its own, declined like an adjective.
+    const auto participle = IsVerb(kind) ? ParticipleType(a->Tags) : std::nullopt;
+    const int verbKind = kind;
+    if (participle) kind = kAdjective;
     if (kind == kUndefinedKind) {
         report_.Count("dropped", "generator entry: part of speech " + a->Tags.front());
         return;
@@ -86,11 +111,14 @@ void TLexemeCollector::Add(std::string_view analysis, std::string_view surface) 
     key += static_cast<char>('0' + kind);
     key += static_cast<char>('0' + gender);
     key += proper ? 'p' : 'c';
+    if (participle) key += ParticipleLemma("", verbKind, *participle);
     auto [it, fresh] = byKey_.try_emplace(std::move(key), lexemes_.size());
     if (fresh) {
         const auto lemma = DictionaryText(lang_, a->Lemma, report_);
         TLexeme w;
         w.Lemma = lemma.value_or(std::string());
+        w.Participle = participle.value_or(std::string());
+        if (participle && lemma) w.Lemma = ParticipleLemma(w.Lemma, verbKind, *participle);
         w.Kind = kind;
         w.Gender = gender;
         w.ProperName = proper;
@@ -101,6 +129,8 @@ void TLexemeCollector::Add(std::string_view analysis, std::string_view surface) 
     const auto hasTag = [&](std::string_view tag) { return std::find(a->Tags.begin(), a->Tags.end(), tag) != a->Tags.end(); };
     if (kind == kNoun && hasTag("aa")) w.Animate = true;
     if (IsVerb(kind) && hasTag("tv")) w.Transitive = true;
+    // Modern Russian says есть in every person (у меня есть); есмь, еси, суть are archaic.
+    if (lang_ == kRussian && a->Tags.front() == "vbser" && hasTag("pres")) surface = "есть";
     const auto text = DictionaryText(lang_, surface, report_);
     if (!text) return;
     w.Forms.push_back({static_cast<uint8_t>(slot.Slot->Form), slot.Slot->Alt, slot.Slot->Fallback, *text});
@@ -113,6 +143,7 @@ TFormTable FormTableOf(int lang, const TLexeme& lexeme, TImportReport& report) {
     for (const auto& f : lexeme.Forms)
         if (f.Fallback) Place(table, f, report);
     if (lang == kRussian && lexeme.Kind == kNoun) RepairRussianNoun(lexeme, table, report);
+    if (lang == kBelarusian && lexeme.Participle.ends_with("pasv")) RepairBelarusianParticiple(table, report);
     return table;
 }
 

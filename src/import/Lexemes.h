@@ -20,6 +20,7 @@ struct TLexeme {
     bool Animate = false;
     bool ProperName = false;
     bool Transitive = false;  // Russian verbs marked tv take the accusative
+    std::string Participle;   // the participle type of an adjective-kind word made of a verb's participle forms
     struct TForm {
         uint8_t Form;
         bool Alt, Fallback;
@@ -47,7 +48,7 @@ private:
 
 // The word's forms by slot: a second text for a taken slot becomes its
 // alternative, fallbacks fill only empty main forms, and the known faults of
-// the Russian noun data are repaired. Counts what it drops and repairs.
+// the Russian noun data and of the Belarusian participles are repaired. Counts what it drops and repairs.
 TFormTable FormTableOf(int lang, const TLexeme& lexeme, TImportReport& report);
 
 }  // namespace kunimor::import

@@ -1,5 +1,6 @@
 #include "import/LinkCollector.h"
 
+#include "import/Participles.h"
 #include "ground/Language.h"
 #include "dictionary/Schema.h"
 #include "morphology/WordKind.h"
@@ -74,16 +75,56 @@ int TLinkCollector::Link(const std::string& ru, int ruKind, int ruGender, const 
     const auto ruWords = Words(kRussian, ru, ruKind, ruGender, "Russian");
     const auto beWords = Words(kBelarusian, be, beKind, beGender, "Belarusian");
     const int distance = EditDistance(ru, be);
+    // A pronoun's pair names no kind: where its words of one kind meet words
+    // of the same kind on the other side (он ↔ ён, both declined by gender),
+    // only those pairs link; a link across kinds would carry forms over by
+    // number into a paradigm that numbers them otherwise (noun dative plural
+    // into the adjective's masculine dative).
+    bool sameKindOnly = false;
+    if (ruKind == kUndefinedKind || beKind == kUndefinedKind)
+        for (int32_t r : ruWords)
+            for (int32_t b : beWords)
+                sameKindOnly |= builder_.KindOfWord(kRussian, r) == builder_.KindOfWord(kBelarusian, b);
     int made = 0;
     for (int32_t r : ruWords) {
         for (int32_t b : beWords) {
+            if (sameKindOnly && builder_.KindOfWord(kRussian, r) != builder_.KindOfWord(kBelarusian, b)) continue;
             auto [it, fresh] = links_.try_emplace({r, b});
             if (fresh) it->second.Distance = distance;
             made += change(it->second, fresh) ? 1 : 0;
         }
     }
-    if (made > 0 && IsVerb(ruKind) && IsVerb(beKind)) LinkReflexiveHalves(ruWords, be, beKind, distance, change);
+    if (made > 0 && IsVerb(ruKind) && IsVerb(beKind)) {
+        LinkReflexiveHalves(ruWords, be, beKind, distance, change);
+        LinkParticiples(ru, ruKind, be, beKind, change);
+    }
     return made;
+}
+
+// A verb pair stands for the pairs of its participles of the same type
+// (удалённый ↔ выдалены). Belarusian has hardly any present passive
+// participles and says выкарыстоўваны for используемый: its past passive
+// participle stands in, into Belarusian only.
+template <class Change>
+void TLinkCollector::LinkParticiples(const std::string& ru, int ruKind, const std::string& be, int beKind,
+                                     Change change) {
+    constexpr int kOnlyAsLastResort = 3;
+    for (const char* type : {"pp pasv", "pprs pasv", "pp actv", "pprs actv"}) {
+        const auto& ruWords = builder_.WordsOfLemma(kRussian, ParticipleLemma(ru, ruKind, type));
+        if (ruWords.empty()) continue;
+        const std::string_view ruType = type;
+        const auto* beWords = &builder_.WordsOfLemma(kBelarusian, ParticipleLemma(be, beKind, type));
+        const bool standIn = beWords->empty() && ruType == "pprs pasv";
+        if (standIn) beWords = &builder_.WordsOfLemma(kBelarusian, ParticipleLemma(be, beKind, "pp pasv"));
+        for (const auto& r : ruWords) {
+            for (const auto& b : *beWords) {
+                auto [it, fresh] = links_.try_emplace({r.No, b.No});
+                if (fresh) it->second.Distance = EditDistance(ru, be);
+                change(it->second, fresh);
+                if (standIn && fresh) it->second.IntoRussian = kOnlyAsLastResort;
+            }
+        }
+    }
 }
 
 // Russian keeps a verb's -ся forms in its second half, Belarusian makes the

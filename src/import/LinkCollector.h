@@ -64,6 +64,8 @@ private:
     void LinkReflexiveHalves(const std::vector<int32_t>& ruWords, const std::string& be, int beKind, int distance,
                              Change change);
     template <class Change>
+    void LinkParticiples(const std::string& ru, int ruKind, const std::string& be, int beKind, Change change);
+    template <class Change>
     int Link(const std::string& ru, int ruKind, int ruGender, const std::string& be, int beKind, int beGender,
              Change change);
 

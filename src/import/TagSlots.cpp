@@ -73,6 +73,8 @@ TSlotResult AdjectiveSlot(int lang, const std::vector<std::string>& tags) {
         if (g == 0) return Drop("short form without gender");
         return Put(g, true);
     }
+    // A predicative with gender (должен, должна; павінен) has its nominatives alone.
+    if (tags.front() == "pred" && g != 0) return Put(g);
     const int c = CaseOf(tags);
     if (c == 0 || g == 0) return Drop("adjective form without case or gender");
     // The animate accusative (нового, новых) is the alternative of the accusative.
@@ -104,7 +106,9 @@ TSlotResult VerbSlot(int kind, const std::vector<std::string>& tags) {
         if (form == 0) return Drop("personal form without person");
         // Perfective verbs (and быть) take their future; the other tense only fills gaps.
         const bool wantsFuture = kind == kPerfectiveVerb || Has(tags, "vbser");
-        return Put(form + reflexive, false, fut != wantsFuture);
+        // быть's present (есть, ёсць) is the alternative beside its future.
+        const bool otherTense = fut != wantsFuture;
+        return Put(form + reflexive, otherTense && Has(tags, "vbser"), otherTense);
     }
     return Drop("verb form of an unknown tense");
 }
@@ -134,6 +138,7 @@ int KindOfTags(const std::vector<std::string>& tags) {
     if (pos == "adj") return kAdjective;
     if (pos == "vblex" || pos == "vbmod" || pos == "vbser" || pos == "vbhaver")
         return Has(tags, "perf") ? kPerfectiveVerb : kImperfectiveVerb;
+    if (pos == "pred" && HasGender(tags)) return kAdjective;
     if (pos == "prn" || pos == "det" || pos == "num") {
         if (CaseOf(tags) == 0) return kUnchangeable;
         return HasGender(tags) ? kAdjective : kNoun;

@@ -20,14 +20,15 @@ std::optional<TAnalysis> SplitAnalysis(std::string_view text);
 // (perfective) or 4 (imperfective and biaspectual), unchangeable words 5;
 // 0 for parts of speech the dictionary does not take. Pronouns, determiners
 // and numerals decline like adjectives when they carry gender and case, like
-// nouns with case alone, and are unchangeable otherwise.
+// nouns with case alone, and are unchangeable otherwise; predicatives with
+// gender (должен) are adjectives of four nominatives.
 int KindOfTags(const std::vector<std::string>& tags);
 
 // Where one form of the open data goes in a word of the project's kind.
 struct TFormSlot {
     int Form = 0;
     bool Alt = false;        // the alternative form of the number
-    bool Fallback = false;   // used only when no other form fills the slot
+    bool Fallback = false;   // used only when no other form fills the slot (with Alt: its alternative then)
 };
 
 // The slot of a form with these tags (part of speech first) in a word of

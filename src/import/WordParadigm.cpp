@@ -6,6 +6,7 @@
 #include "dictionary/StemSeeker.h"
 
 #include <algorithm>
+#include <map>
 
 namespace kunimor::import {
 
@@ -109,6 +110,23 @@ TWordParadigm WordParadigmFromForms(int lang, int kind, const TFormTable& forms)
         if (best.Dropped.empty()) break;
     }
     return best;
+}
+
+std::vector<TFormTable> SuppletiveGroups(const TFormTable& forms, const std::string& stem) {
+    std::map<unsigned char, TFormTable> groups;  // by letter code
+    if (stem.empty()) return {};
+    for (size_t i = 0; i < forms.size(); ++i) {
+        for (int alt = 0; alt < 2; ++alt) {
+            const std::string& form = alt ? forms[i].second : forms[i].first;
+            if (form.empty() || form[0] == stem[0]) continue;
+            TFormTable& group = groups.try_emplace(static_cast<unsigned char>(form[0]), TFormTable(forms.size())).first->second;
+            auto& [main, second] = group[i];
+            (main.empty() ? main : second) = form;
+        }
+    }
+    std::vector<TFormTable> out;
+    for (auto& entry : groups) out.push_back(std::move(entry.second));
+    return out;
 }
 
 }  // namespace kunimor::import

@@ -27,4 +27,10 @@ struct TWordParadigm {
 // dictionary form (the first form); the result's Stem is then empty.
 TWordParadigm WordParadigmFromForms(int lang, int kind, const TFormTable& forms);
 
+// The forms of a word that do not begin with its stem's first letter
+// (suppletive: его, него beside он; шел beside идти), grouped by their first
+// letter, each group a form table of its own in the same slots. The importer
+// makes each group a further word of the same lemma.
+std::vector<TFormTable> SuppletiveGroups(const TFormTable& forms, const std::string& stem);
+
 }  // namespace kunimor::import

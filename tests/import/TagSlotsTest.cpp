@@ -63,7 +63,10 @@ const SlotCase kCases[] = {
     {kRussian, "<vblex><impf><tv><pprs><actv><m><an><sg><nom>", kImperfectiveVerb, 0},
     {kBelarusian, "<vblex><dual><inf>", kImperfectiveVerb, 1},
     {kRussian, "<vbser><fut><p3><sg>", kImperfectiveVerb, 6},
-    {kRussian, "<vbser><pres><p3><sg>", kImperfectiveVerb, 6, false, true},
+    {kRussian, "<vbser><pres><p3><sg>", kImperfectiveVerb, 6, true, true},  // есть beside будет
+    {kRussian, "<pred><m><sg>", kAdjective, 1},  // должен
+    {kBelarusian, "<pred><mfn><pl>", kAdjective, 4},
+    {kBelarusian, "<pred>", kUnchangeable, 1},  // трэба
     {kRussian, "<pr>", kUnchangeable, 1},
     {kBelarusian, "<adv>", kUnchangeable, 1},
 };

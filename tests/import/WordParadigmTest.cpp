@@ -64,6 +64,34 @@ TEST(WordParadigm, SuppletiveFormsAreDroppedNotTheWord) {
     ExpectRebuilds(kRussian, forms, p);
 }
 
+// The dropped forms come back as words of their own, one per first letter,
+// in the slots they had: ён, яго, ім.
+TEST(WordParadigm, SuppletiveFormsGroupByTheirFirstLetter) {
+    TFormTable forms = Table(kAdjective, {{1, "ён"}, {5, "яго"}, {9, "яму"}, {13, "яго"}, {17, "ім"}, {21, "ім"}});
+    forms[4].second = W("ягонага");  // an alternative stays an alternative when its main form is in the group
+    forms[20].second = W("ём");      // shares the stem's first letter: stays with the word
+    const TWordParadigm p = WordParadigmFromForms(kBelarusian, kAdjective, forms);
+    ASSERT_EQ(U(p.Stem), "ё");
+    const std::vector<TFormTable> groups = SuppletiveGroups(forms, p.Stem);
+    ASSERT_EQ(groups.size(), 2u);
+    struct Case {
+        size_t Group;
+        int Form;
+        const char* Main;
+        const char* Alt;
+    };
+    const Case cases[] = {
+        {0, 17, "ім", ""},        {0, 21, "ім", ""}, {0, 1, "", ""},   // the і group (by letter code)
+        {1, 5, "яго", "ягонага"}, {1, 9, "яму", ""}, {1, 17, "", ""},  // the я group
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(U(groups[c.Group][c.Form - 1].first), c.Main) << c.Form;
+        EXPECT_EQ(U(groups[c.Group][c.Form - 1].second), c.Alt) << c.Form;
+    }
+    EXPECT_EQ(U(groups[0][20].second), "");
+    for (const TFormTable& g : groups) ExpectRebuilds(kBelarusian, g, WordParadigmFromForms(kBelarusian, kAdjective, g));
+}
+
 TEST(WordParadigm, EndingsLongerThanTenLettersAreDropped) {
     const TFormTable forms = Table(kAdjective, {{1, "ба"}, {2, "бабвгдежзийк"}, {3, "бо"}});
     const TWordParadigm p = WordParadigmFromForms(kRussian, kAdjective, forms);
