@@ -34,6 +34,7 @@
 #include "app/Settings.h"
 #include "app/StatDialog.h"
 #include "app/TextCommands.h"
+#include "app/DictionaryAutoSave.h"
 #include "app/TextViewFormat.h"
 #include "app/UnknownPanel.h"
 #include "app/WordAt.h"
@@ -356,6 +357,7 @@ void TfrmKunimor::CreateLayout() {
 
     AutoSaveTimer = new QTimer(this);
     connect(AutoSaveTimer, &QTimer::timeout, this, &TfrmKunimor::AutoSave);
+    InstallSaveShortcut(this, [this] { AutoSave(); });
 
     trayIcon_ = new QSystemTrayIcon(windowIcon(), this);
     auto* trayMenu = new QMenu(this);
@@ -556,7 +558,7 @@ void TfrmKunimor::ApplyViewSettings() {
 }
 
 void TfrmKunimor::AutoSave() {
-    if (Busy || SecondInstance || !DictionaryLoaded || !SaveDictionary) return;
+    if (!AutoSaveMayRun(Busy) || SecondInstance || !DictionaryLoaded || !SaveDictionary) return;
     Busy = true;
     AutoSaveTimer->stop();
     try {
