@@ -32,6 +32,7 @@
 #include "app/Prompter.h"
 #include "app/Settings.h"
 #include "app/StatDialog.h"
+#include "app/SpellingCommands.h"
 #include "app/TextViewFormat.h"
 #include "app/UnknownPanel.h"
 #include "app/WordAt.h"
@@ -63,6 +64,7 @@ TfrmKunimor::TfrmKunimor(TStartOptions options, TPrompter& prompter, QWidget* pa
     setWindowTitle(QStringLiteral("Кунимор — беларуско-русский переводчик"));
     setWindowIcon(QIcon::fromTheme(QStringLiteral("kunimor"), style()->standardIcon(QStyle::SP_DesktopIcon)));
     CreateActions();
+    spelling_ = new TSpellingCommands(*this, prompter_);
     CreateLayout();
     CreateMenus();
     ActiveEditor = Editor;
@@ -204,6 +206,7 @@ void TfrmKunimor::CreateMenus() {
     QMenu* direction = text->addMenu(QStringLiteral("Направление перевода"));
     direction->addActions({actBel2Rus, actRus2Bel});
     text->addAction(actWordWarp);
+    text->addActions({spelling_->actOrfoAnalyze, spelling_->actOrfoCorrection, spelling_->actSearchNextError});
     QMenu* dictionaries = menuBar()->addMenu(QStringLiteral("Словари"));
     dictionaries->addAction(actStat);
     QMenu* service = menuBar()->addMenu(QStringLiteral("Сервис"));
@@ -230,6 +233,7 @@ void TfrmKunimor::CreateMenus() {
                 pane->setTextCursor(cursor);
             }
             QMenu menu(this);
+            spelling_->AddOrfoMenu(menu, *pane, clicked);
             if (pane == Editor) {
                 menu.addAction(actTranslate);
                 menu.addSeparator();
@@ -297,6 +301,7 @@ void TfrmKunimor::CreateLayout() {
     toolBar_->addSeparator();
     toolBar_->addAction(actTranslate);
     toolBar_->addAction(actShowUnknown);
+    toolBar_->addAction(spelling_->actOrfoAnalyze);
     toolBar_->addSeparator();
     toolBar_->addAction(actBel2Rus);
     toolBar_->addAction(actRus2Bel);

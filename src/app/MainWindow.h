@@ -30,6 +30,7 @@ class TFindDialog;
 class TPanelFrame;
 class TfrmMessages;
 class TfrmUnknown;
+class TSpellingCommands;
 
 struct TStartOptions {
     std::filesystem::path DataFolder;
@@ -100,6 +101,7 @@ public:
     QAction *actHomePage, *actEMail, *actAbout, *actOptions, *actApplicationRestore;
     QAction *actFind, *actReplace, *actSearchAgain;
     TFindDialog* FindDialog() const { return findDialog_; }
+    TSpellingCommands* Spelling() const { return spelling_; }
     std::vector<QAction*> SchemeActions;  // in the order of kColourSchemes
 
 protected:
@@ -157,6 +159,7 @@ private:
     QToolBar* toolBar_ = nullptr;
     QSystemTrayIcon* trayIcon_ = nullptr;
     TFindDialog* findDialog_ = nullptr;
+    TSpellingCommands* spelling_ = nullptr;
     QProgressBar* pbTracking_ = nullptr;
     QAction* pbTrackingAction_ = nullptr;
     QSplitter* splitter1_ = nullptr;  // panes | unknown words
