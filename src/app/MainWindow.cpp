@@ -35,6 +35,7 @@
 #include "app/StatDialog.h"
 #include "app/TextCommands.h"
 #include "app/DictionaryAutoSave.h"
+#include "app/SpellingCommands.h"
 #include "app/TextViewFormat.h"
 #include "app/UnknownPanel.h"
 #include "app/WordAt.h"
@@ -66,6 +67,7 @@ TfrmKunimor::TfrmKunimor(TStartOptions options, TPrompter& prompter, QWidget* pa
     setWindowTitle(QStringLiteral("Кунимор — беларуско-русский переводчик"));
     setWindowIcon(QIcon::fromTheme(QStringLiteral("kunimor"), style()->standardIcon(QStyle::SP_DesktopIcon)));
     CreateActions();
+    spelling_ = new TSpellingCommands(*this, prompter_);
     CreateLayout();
     CreateMenus();
     ActiveEditor = Editor;
@@ -208,6 +210,7 @@ void TfrmKunimor::CreateMenus() {
     direction->addActions({actBel2Rus, actRus2Bel});
     text->addAction(actWordWarp);
     TextCommands->AddToMenus(*edit, *text);
+    text->addActions({spelling_->actOrfoAnalyze, spelling_->actOrfoCorrection, spelling_->actSearchNextError});
     QMenu* dictionaries = menuBar()->addMenu(QStringLiteral("Словари"));
     dictionaries->addAction(actStat);
     QMenu* service = menuBar()->addMenu(QStringLiteral("Сервис"));
@@ -234,6 +237,7 @@ void TfrmKunimor::CreateMenus() {
                 pane->setTextCursor(cursor);
             }
             QMenu menu(this);
+            spelling_->AddOrfoMenu(menu, *pane, clicked);
             if (pane == Editor) {
                 menu.addAction(actTranslate);
                 menu.addSeparator();
@@ -303,6 +307,7 @@ void TfrmKunimor::CreateLayout() {
     toolBar_->addSeparator();
     toolBar_->addAction(actTranslate);
     toolBar_->addAction(actShowUnknown);
+    toolBar_->addAction(spelling_->actOrfoAnalyze);
     toolBar_->addSeparator();
     toolBar_->addAction(actBel2Rus);
     toolBar_->addAction(actRus2Bel);

@@ -32,6 +32,7 @@ class TFindDialog;
 class TPanelFrame;
 class TfrmMessages;
 class TfrmUnknown;
+class TSpellingCommands;
 
 struct TStartOptions {
     std::filesystem::path DataFolder;
@@ -107,6 +108,7 @@ public:
     TFindDialog* FindDialog() const { return findDialog_; }
     TFileCommands* Files = nullptr;
     TTextCommands* TextCommands = nullptr;
+    TSpellingCommands* Spelling() const { return spelling_; }
     std::vector<QAction*> SchemeActions;  // in the order of kColourSchemes
 
 protected:
@@ -166,6 +168,7 @@ private:
     QToolBar* toolBar_ = nullptr;
     QSystemTrayIcon* trayIcon_ = nullptr;
     TFindDialog* findDialog_ = nullptr;
+    TSpellingCommands* spelling_ = nullptr;
     QProgressBar* pbTracking_ = nullptr;
     QAction* pbTrackingAction_ = nullptr;
     QSplitter* splitter1_ = nullptr;  // panes | unknown words

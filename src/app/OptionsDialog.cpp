@@ -136,6 +136,7 @@ TfrmOptions::TfrmOptions(const TSettings& settings, std::function<void(const TSe
     QVBoxLayout* spelling = page(QStringLiteral("Орфография"));
     check(spelling, QStringLiteral("Эвристический орфографический анализ"), &TSettings::EuristicAnalyze);
     check(spelling, QStringLiteral("Показывать предупреждения орфографического анализатора"), &TSettings::ShowWarnings);
+    check(spelling, QStringLiteral("Слова из словаря программы считать правильными"), &TSettings::SpellWithDictionary);
     spelling->addStretch();
 
     auto* buttons = new QDialogButtonBox(this);

@@ -53,6 +53,7 @@ void VisitMainOptions(TSettings& s, Visit&& visit) {
     visit.Bool("CheckUntranslated", s.CheckUntranslated);
     visit.Bool("ShowWarnings", s.ShowWarnings);
     visit.Bool("EuristicAnalyze", s.EuristicAnalyze);
+    visit.Bool("SpellWithDictionary", s.SpellWithDictionary);
     visit.Bool("UseAltForms", s.UseAltForms);
     visit.Bool("actWordWarp", s.WordWrap);
     visit.String("IniLangName", s.IniLangName);

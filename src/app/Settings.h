@@ -54,6 +54,8 @@ struct TSettings {
     bool CheckUntranslated = false;
     bool ShowWarnings = true;
     bool EuristicAnalyze = true;
+    // The loaded dictionary excuses the words it knows and ranks suggestions.
+    bool SpellWithDictionary = true;
     bool UseAltForms = false;
     bool WordWrap = false;  // key "actWordWarp"
     std::string IniLangName = "by";

@@ -177,7 +177,9 @@ bool Pipe(TSpellRun& run, bool warnings) {
             if (line.front() == '@' || line.front() == '*') accepted.push_back(line.substr(1));
             continue;
         }
-        if (!line.empty() && line.front() == '^') line.erase(0, 1);
+        // Offsets count in the line as it came, prefix included, as ispell's do.
+        const int prefix = !line.empty() && line.front() == '^' ? 1 : 0;
+        line.erase(0, prefix);
         const TSpellInput input(line);
         for (const TCheckedWord& w : run.Check(input.engine)) {
             const std::string word = input.Original(w.from, w.to);
@@ -186,9 +188,9 @@ bool Pipe(TSpellRun& run, bool warnings) {
                 continue;
             }
             errors = errors || w.verdict == kSpellError;
-            if (w.suggestions.empty()) std::cout << "# " << word << ' ' << w.from << '\n';
+            if (w.suggestions.empty()) std::cout << "# " << word << ' ' << w.from + prefix << '\n';
             else
-                std::cout << "& " << word << ' ' << w.suggestions.size() << ' ' << w.from << ": "
+                std::cout << "& " << word << ' ' << w.suggestions.size() << ' ' << w.from + prefix << ": "
                           << Joined(w.suggestions) << '\n';
         }
         std::cout << '\n' << std::flush;
