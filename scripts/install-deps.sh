@@ -10,6 +10,7 @@ packages=(
   python3 time
   apertium-bel-rus lttoolbox lttoolbox-dev
   hunspell hunspell-ru hunspell-be
+  libcpp-httplib-dev nlohmann-json3-dev
 )
 
 missing=()

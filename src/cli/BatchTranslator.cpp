@@ -32,18 +32,39 @@ void AddSaturated(int32_t& total, int32_t add) {
 
 bool IsStandIn(char c) { return c == kWordStandIn || c == kGapStandIn; }
 
+void WriteToStandardOutput(std::string_view bytes) {
+    for (std::size_t done = 0; done < bytes.size();) {
+        const ssize_t n = ::write(STDOUT_FILENO, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) throw Error(std::string("standard output: ") + std::strerror(errno));
+        done += static_cast<std::size_t>(n);
+    }
+}
+
 }  // namespace
 
 TBatchTranslator::TBatchTranslator(TBelModule& module, const TTextEdge& edge, bool collectUnknown,
-                                   bool showVariants)
-    : module_(module), edge_(edge), collectUnknown_(collectUnknown), showVariants_(showVariants) {
+                                   bool showVariants, TOutputSink sink)
+    : module_(module),
+      edge_(edge),
+      collectUnknown_(collectUnknown),
+      showVariants_(showVariants),
+      sink_(sink ? std::move(sink) : TOutputSink(WriteToStandardOutput)) {
     Write(edge_.OutputPreamble());
 }
 
 void TBatchTranslator::Translate(const TInputFile& input) {
-    // Typed input is answered line by line.
-    const bool interactive = ::isatty(input.Fd()) == 1;
     TLineReader reader(input.Fd(), edge_.UnitSize(), kMaxLinePart, [this] { Flush(); });
+    // Typed input is answered line by line.
+    TranslateLines(reader, ::isatty(input.Fd()) == 1);
+}
+
+void TBatchTranslator::Translate(std::string text) {
+    TLineReader reader(std::move(text), edge_.UnitSize(), kMaxLinePart);
+    TranslateLines(reader, false);
+}
+
+void TBatchTranslator::TranslateLines(TLineReader& reader, bool interactive) {
     reader.SkipPrefix(edge_.ByteOrderMark());
     std::string chunk;
     std::string line;
@@ -58,12 +79,7 @@ void TBatchTranslator::Translate(const TInputFile& input) {
 }
 
 void TBatchTranslator::Flush() {
-    for (std::size_t done = 0; done < out_.size();) {
-        const ssize_t n = ::write(STDOUT_FILENO, out_.data() + done, out_.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) throw Error(std::string("standard output: ") + std::strerror(errno));
-        done += static_cast<std::size_t>(n);
-    }
+    sink_(out_);
     out_.clear();
 }
 

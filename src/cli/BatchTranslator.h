@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,16 +18,25 @@ class TBelModule;
 
 namespace kunimor::cli {
 
-// Translates input files to standard output in the current direction, a
-// paragraph at a time, keeping each input line one output line with its
-// line end, and every character the engine cannot hold at its place.
+class TLineReader;
+
+// Where translated bytes go; by default standard output.
+using TOutputSink = std::function<void(std::string_view bytes)>;
+
+// Translates input files (or texts) to standard output (or a sink) in the
+// current direction, a paragraph at a time, keeping each input line one
+// output line with its line end, and every character the engine cannot
+// hold at its place.
 class TBatchTranslator {
 public:
     // collectUnknown: keep the words left without translation; showVariants:
     // follow each word that has other translations by them, in brackets.
-    TBatchTranslator(TBelModule& module, const TTextEdge& edge, bool collectUnknown, bool showVariants);
+    TBatchTranslator(TBelModule& module, const TTextEdge& edge, bool collectUnknown, bool showVariants,
+                     TOutputSink sink = {});
 
     void Translate(const TInputFile& input);
+    // A text in the edge's code page, translated as a file holding it would be.
+    void Translate(std::string text);
     // Writes what is still buffered.
     void Flush();
 
@@ -41,6 +51,7 @@ private:
         TTranslationStats stats;
     };
 
+    void TranslateLines(TLineReader& reader, bool interactive);
     bool EndsChunk(std::string_view line, std::size_t chunkSize) const;
     void TranslateChunk(const std::string& chunk);
     std::optional<TTranslated> Attempt(std::string_view bytes);
@@ -53,6 +64,7 @@ private:
     const TTextEdge& edge_;
     bool collectUnknown_;
     bool showVariants_;
+    TOutputSink sink_;
     std::string out_;
     TTranslationStats totals_;
     TUnknownWordCounts unknown_;

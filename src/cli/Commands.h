@@ -54,4 +54,8 @@ extern const std::string_view kSpellUsage;
 int RunRequestCommand(std::vector<std::string> args);
 extern const std::string_view kRequestUsage;
 
+// serve: the LibreTranslate-compatible translation server.
+int RunServeCommand(std::vector<std::string> args);
+extern const std::string_view kServeUsage;
+
 }  // namespace kunimor::cli

@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstring>
 #include <unistd.h>
+#include <utility>
 
 #include "cli/LineUnits.h"
 #include "ground/Error.h"
@@ -19,6 +20,12 @@ bool IsLineFeed(std::string_view s, std::size_t pos, std::size_t unit) { return 
 
 TLineReader::TLineReader(int fd, std::size_t unitSize, std::size_t maxLine, std::function<void()> beforeWait)
     : fd_(fd), unit_(unitSize), maxLine_(std::max(maxLine / unitSize * unitSize, unitSize)), beforeWait_(std::move(beforeWait)) {}
+
+TLineReader::TLineReader(std::string text, std::size_t unitSize, std::size_t maxLine)
+    : TLineReader(-1, unitSize, maxLine, {}) {
+    buffer_ = std::move(text);
+    atEnd_ = true;
+}
 
 bool TLineReader::Fill() {
     if (atEnd_) return false;

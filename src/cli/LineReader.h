@@ -6,13 +6,15 @@
 
 namespace kunimor::cli {
 
-// Reads a file descriptor line by line, in code units of one or two bytes
+// Reads a file descriptor (or a text in memory) line by line, in code units of one or two bytes
 // (UTF-16 little-endian), without ever holding more than one long line.
 class TLineReader {
 public:
     // beforeWait runs before each read that may block, so that a caller can
     // pass on what it has made of the input so far.
     TLineReader(int fd, std::size_t unitSize, std::size_t maxLine, std::function<void()> beforeWait);
+    // Reads text already in memory, cut into lines the same way.
+    TLineReader(std::string text, std::size_t unitSize, std::size_t maxLine);
 
     // The next line with its line feed; a line longer than maxLine comes in
     // parts without one, each cut after a space where the part has one and

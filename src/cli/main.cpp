@@ -23,6 +23,7 @@ const CommandGroup kGroups[] = {
     {"translate", kTranslateUsage, RunTranslateCommand},
     {"spell", kSpellUsage, RunSpellCommand},
     {"request", kRequestUsage, RunRequestCommand},
+    {"serve", kServeUsage, RunServeCommand},
 };
 
 void PrintUsage(std::ostream& out) {
