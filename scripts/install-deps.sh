@@ -7,7 +7,7 @@ packages=(
   g++ cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev
-  python3 time
+  python3 time curl
   apertium-bel-rus lttoolbox lttoolbox-dev
   hunspell hunspell-ru hunspell-be
   libcpp-httplib-dev nlohmann-json3-dev
