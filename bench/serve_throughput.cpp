@@ -79,6 +79,7 @@ int main(int argc, char** argv) {
         threads.emplace_back([&, c] {
             httplib::Client client("127.0.0.1", port);
             client.set_keep_alive(true);
+            client.set_tcp_nodelay(true);
             for (std::size_t n = static_cast<std::size_t>(c); !stop; ++n) {
                 const std::string body = std::string("{\"q\": \"") + kSentences[n % std::size(kSentences)] +
                                          "\", \"source\": \"ru\", \"target\": \"be\"}";

@@ -1,6 +1,7 @@
 #include "cli/TranslationServer.h"
 
 #include <httplib.h>
+#include <sys/socket.h>
 
 #include <nlohmann/json.hpp>
 
@@ -154,11 +155,18 @@ std::string ErrorText(int status) {
 
 }  // namespace
 
+// httplib listens with a backlog of five connections; a burst of clients
+// connecting at once would have the rest of them retry a second later.
+class TTranslationServer::THttpServer : public httplib::Server {
+public:
+    void WidenBacklog() { ::listen(svr_sock_, SOMAXCONN); }
+};
+
 TTranslationServer::TTranslationServer(TSharedDictionary& dictionary, TServerOptions options)
     : dictionary_(dictionary),
       options_(std::move(options)),
       requestsAtOnce_(std::max(options_.threads, 1)),
-      http_(std::make_unique<httplib::Server>()) {
+      http_(std::make_unique<THttpServer>()) {
     http_->new_task_queue = [this] {
         // Stop may have come before the server was listening; this is where it takes effect then.
         return new TConnectionThreads(kMaxConnectionThreads, [this] {
@@ -166,6 +174,8 @@ TTranslationServer::TTranslationServer(TSharedDictionary& dictionary, TServerOpt
         });
     };
     http_->set_idle_interval(0, 200'000);
+    // An answer goes out at once, not after the client's delayed acknowledgement.
+    http_->set_tcp_nodelay(true);
     http_->set_keep_alive_max_count(kKeepAliveRequests);
     http_->set_read_timeout(kReadTimeoutSeconds);
     http_->set_payload_max_length(kMaxRequestText);
@@ -184,6 +194,7 @@ int TTranslationServer::Bind() {
         throw Error("cannot listen on " + options_.host + " port " + std::to_string(options_.port) +
                     ": the address is taken or not this machine's");
     }
+    http_->WidenBacklog();
     return port;
 }
 

@@ -7,10 +7,6 @@
 #include <semaphore>
 #include <string>
 
-namespace httplib {
-class Server;
-}
-
 namespace kunimor::cli {
 
 class TSharedDictionary;
@@ -45,13 +41,14 @@ public:
     void Stop();
 
 private:
+    class THttpServer;
     void Route();
 
     TSharedDictionary& dictionary_;
     const TServerOptions options_;
     std::counting_semaphore<> requestsAtOnce_;
     std::atomic<bool> stopping_ = false;
-    std::unique_ptr<httplib::Server> http_;
+    std::unique_ptr<THttpServer> http_;
 };
 
 }  // namespace kunimor::cli
