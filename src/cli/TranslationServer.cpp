@@ -234,8 +234,9 @@ void TTranslationServer::Route() {
                             {{"code", "ru"}, {"name", "Russian"}, {"targets", {"be"}}}});
     }));
 
-    http_->Post("/detect", serve([](const json& params) {
+    http_->Post("/detect", serve([this](const json& params) {
         const auto [texts, many] = Texts(params);
+        CheckCharLimit(texts, options_.charLimit);
         if (!many) return Guesses(texts.front());
         json all = json::array();
         for (const std::string& text : texts) all.push_back(Guesses(text));
