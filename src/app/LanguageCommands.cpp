@@ -73,9 +73,9 @@ bool TLanguageCommands::Switch(const std::string& name) {
 void TLanguageCommands::LanguageChanged(const std::string& name) {
     for (std::size_t i = 0; i < kInterfaceLanguages.size(); ++i)
         LanguageActions[i]->setChecked(kInterfaceLanguages[i].name == name);
-    const TMsg views[kTextViewCount] = {TMsg::ViewNormal, TMsg::ViewUntranslated, TMsg::ViewErrors, TMsg::ViewWarnings,
-                                        TMsg::ViewOther};
-    for (int i = 0; i < kTextViewCount; ++i) Settings.TextViews[static_cast<std::size_t>(i)].Caption = Msg(views[i]).toStdString();
+    const std::array<TMsg, kTextViewCount> views = {TMsg::ViewNormal, TMsg::ViewUntranslated, TMsg::ViewErrors,
+                                                    TMsg::ViewWarnings, TMsg::ViewOther};
+    for (std::size_t i = 0; i < views.size(); ++i) Settings.TextViews[i].Caption = Msg(views[i]).toStdString();
     window_.Files->UpdateTitle();
     window_.UpdateCaretStatus();
     window_.SetModified(window_.Editor->document()->isModified(), TPane::Source);

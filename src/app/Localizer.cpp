@@ -73,7 +73,7 @@ QTabWidget* TabsOf(QObject& page) {
 // constructor has put all its controls and texts in place.
 class TAutoTranslator : public QObject {
 public:
-    explicit TAutoTranslator(TLocalizer& localizer) : localizer_(localizer) {}
+    explicit TAutoTranslator(TLocalizer& localizer) : QObject(qApp), localizer_(localizer) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -107,8 +107,7 @@ void TLocalizer::SetAutoTranslate(bool on) {
         autoTranslator_ = new TAutoTranslator(*this);
         qApp->installEventFilter(autoTranslator_);
     } else if (!on && autoTranslator_) {
-        delete autoTranslator_;  // leaves the application's filters with it
-        autoTranslator_ = nullptr;
+        delete autoTranslator_.data();  // leaves the application's filters with it
     }
 }
 

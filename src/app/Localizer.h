@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QString>
 
 #include <filesystem>
@@ -8,8 +9,6 @@
 #include <vector>
 
 #include "app/LanguageFile.h"
-
-class QObject;
 
 namespace kunimor::app {
 
@@ -65,7 +64,7 @@ private:
     std::vector<TResForm> forms_;
     std::vector<TResString> resourceStrings_;
     std::vector<std::string> errors_;
-    QObject* autoTranslator_ = nullptr;
+    QPointer<QObject> autoTranslator_;  // the application's child: it goes with it
 };
 
 // The process's localizer.

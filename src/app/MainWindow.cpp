@@ -406,7 +406,8 @@ bool TfrmKunimor::Start() {
     SetTextLayout(Settings.TextPosition);
     actWordWarp->setChecked(Settings.WordWrap);
     if (SecondInstance &&
-        prompter_.Ask(this, QStringLiteral("Warning"), Msg(TMsg::SecondInstance), TButtons::OkCancel, TIcon::Warning, TAnswer::Ok) != TAnswer::Ok)
+        prompter_.Ask(this, QStringLiteral("Warning"), Msg(TMsg::SecondInstance), TButtons::OkCancel, TIcon::Warning,
+                      TAnswer::Ok) != TAnswer::Ok)
         return false;
 
     ActiveEditor = Editor;
