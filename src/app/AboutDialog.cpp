@@ -1,11 +1,20 @@
 #include "app/AboutDialog.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QUrl>
 #include <QVBoxLayout>
+
+#include <filesystem>
+
+#include "app/Labelled.h"
+#include "app/Localizer.h"
+#include "app/ProgramTexts.h"
+#include "app/Prompter.h"
+#include "app/ShippedFolder.h"
 
 namespace kunimor::app {
 namespace {
@@ -27,6 +36,17 @@ QLabel* Link(const QString& caption, const QString& target, QWidget* parent) {
 
 void OpenHomePage() { QDesktopServices::openUrl(QUrl(QString::fromLatin1(kHomePage))); }
 
+void OpenHelp(QWidget* parent, TPrompter& prompter) {
+    const std::filesystem::path page =
+        ShippedFolder(QCoreApplication::applicationDirPath().toStdString(), "help") / "index.html";
+    const QString path = QString::fromStdString(page.string());
+    if (!std::filesystem::is_regular_file(page)) {
+        prompter.Ask(parent, QStringLiteral("Error"), Msg(TMsg::NoHelp).arg(path), TButtons::Ok, TIcon::Error, TAnswer::Ok);
+        return;
+    }
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
 void MailAuthor() {
     QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:%1?subject=%2")
                                        .arg(QString::fromLatin1(kAuthorMail),
@@ -42,9 +62,10 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent) {
     white.setColor(QPalette::Window, Qt::white);
     top->setPalette(white);
     auto* topLayout = new QVBoxLayout(top);
-    auto* product = new QLabel(QStringLiteral("Кунимор"), top);
+    auto* product = Labelled(QStringLiteral("lblProduct"), QStringLiteral("Кунимор"), top);
     product->setFont(QFont(QStringLiteral("Times New Roman"), 20, QFont::Bold));
-    auto* version = new QLabel(QStringLiteral("Версия ") + QStringLiteral(KUNIMOR_VERSION), top);
+    auto* version = new QLabel(Msg(TMsg::Version).arg(QStringLiteral(KUNIMOR_VERSION)), top);
+    MarkRuntimeText(*version);
     version->setFont(QFont(QStringLiteral("Times New Roman"), 11, QFont::Bold));
     topLayout->addWidget(product);
     topLayout->addWidget(version);
@@ -56,11 +77,13 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent) {
                                             "распространять и изменять на условиях GNU GPL версии 3 или более "
                                             "поздней. Программа поставляется без каких-либо гарантий."),
                              this);
+    legal->setObjectName(QStringLiteral("lblLegal"));
     legal->setWordWrap(true);
     legal->setAlignment(Qt::AlignCenter);
     layout->addWidget(legal);
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* ok = buttons->addButton(QStringLiteral("Ясно"), QDialogButtonBox::AcceptRole);
+    ok->setObjectName(QStringLiteral("btnOk"));
     ok->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     layout->addWidget(buttons);

@@ -11,6 +11,10 @@ inline constexpr const char* kAuthorMail = "kunimor@example.org";
 void OpenHomePage();
 void MailAuthor();
 
+class TPrompter;
+// Opens the help pages shipped with the program in the browser.
+void OpenHelp(QWidget* parent, TPrompter& prompter);
+
 class TfrmAbout : public QDialog {
     Q_OBJECT
 public:

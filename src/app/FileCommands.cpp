@@ -19,6 +19,7 @@
 #include "app/DocumentText.h"
 #include "app/MainWindow.h"
 #include "app/PaneRtf.h"
+#include "app/ProgramTexts.h"
 #include "app/Prompter.h"
 #include "app/RtfReader.h"
 #include "app/Settings.h"
@@ -28,21 +29,13 @@
 namespace kunimor::app {
 namespace {
 
-const QStringList& TextFilters() {
-    static const QStringList filters = {
-        QStringLiteral("Текстовые файлы (*.txt *.rtf *.wri *.me *.diz *.lst *.log *.nfo *.bbs)"),
-        QStringLiteral("Html-страницы и скрипты (*.htm* *.shtm* *.js *.php* *.css)"),
-        QStringLiteral("Специальные файлы (*.ini *.reg *.ctl *.cfg *.lnk *.url *.inf)"),
-        QStringLiteral("Тексты программ (*.pas *.inc *.c *.cpp *.asm *.rc *.dpr)"),
-        QStringLiteral("Все файлы (*)"),
-    };
-    return filters;
+// In the interface language of the moment.
+QStringList TextFilters() {
+    return {Msg(TMsg::FilterTexts), Msg(TMsg::FilterPages), Msg(TMsg::FilterSpecial), Msg(TMsg::FilterPrograms),
+            Msg(TMsg::FilterAll)};
 }
 
-const QStringList& RtfFilters() {
-    static const QStringList filters = {QStringLiteral("Файлы RTF (*.rtf)"), QStringLiteral("Все файлы (*)")};
-    return filters;
-}
+QStringList RtfFilters() { return {Msg(TMsg::FilterRtf), Msg(TMsg::FilterAll)}; }
 
 QString CodePageName(int codePage) {
     const std::string_view name = CodePageNames[static_cast<std::size_t>(codePage)];
@@ -85,6 +78,11 @@ TFileCommands::TFileCommands(TfrmKunimor& window, TPrompter& prompter)
     actSaveAsRes = make(QStringLiteral("Сохранить результат как..."), {}, [this] { SaveAs(TPane::Result); });
     actSaveResWithMarkup = make(QStringLiteral("Сохранить результат с разметкой..."), {}, [this] { SaveWithMarkup(); });
     MRUMenu = new QMenu(QStringLiteral("Последние файлы"), &window_);
+    MRUMenu->setObjectName(QStringLiteral("MRUMenu"));
+    const std::pair<QAction*, const char*> names[] = {
+        {actOpen, "actOpen"},         {actSaveOrig, "actSaveOrig"},   {actSaveAsOrig, "actSaveAsOrig"},
+        {actSaveRes, "actSaveRes"},   {actSaveAsRes, "actSaveAsRes"}, {actSaveResWithMarkup, "actSaveResWithMarkup"}};
+    for (const auto& [action, name] : names) action->setObjectName(QString::fromLatin1(name));
     MRUMenu->menuAction()->setVisible(false);
 
     // The save commands are there while their pane holds unsaved text.
@@ -119,12 +117,16 @@ void TFileCommands::ShowHint(const QString& hint) {
 }
 
 void TFileCommands::SetFileName(const QString& name) {
-    if (baseTitle_.isEmpty()) baseTitle_ = window_.windowTitle();
     if (!name.isEmpty()) Settings.LoadDir = QFileInfo(name).absolutePath().toStdString();
     SourceFileName = name;
     ResultFileName.clear();
-    const QString title = name.isEmpty() ? baseTitle_ : QFileInfo(name).fileName() + QStringLiteral(" - ") + baseTitle_;
-    window_.setWindowTitle(title);
+    UpdateTitle();
+}
+
+void TFileCommands::UpdateTitle() {
+    const QString program = Msg(TMsg::MainCaption);
+    window_.setWindowTitle(SourceFileName.isEmpty() ? program
+                                                    : QFileInfo(SourceFileName).fileName() + QStringLiteral(" - ") + program);
 }
 
 void TFileCommands::SetFileCodePage(int codePage) {
@@ -144,7 +146,7 @@ void TFileCommands::Open() {
     if (window_.Busy || !window_.ConfirmDiscard()) return;
     const TFileChoice proposed{QString::fromStdString(Settings.LoadDir), FileCodePage, openFilterIndex_};
     const std::optional<TFileChoice> chosen = prompter_.ChooseFile(&window_, TFileDialog::OpenText,
-                                                                   QStringLiteral("Открыть"), proposed, TextFilters());
+                                                                   Msg(TMsg::OpenCaption), proposed, TextFilters());
     if (!chosen) return;
     openFilterIndex_ = std::max(0, chosen->filterIndex);
     Settings.LoadDir = QFileInfo(chosen->path).absolutePath().toStdString();
@@ -154,12 +156,12 @@ void TFileCommands::Open() {
 bool TFileCommands::LoadTextFile(const QString& name, int codePage) {
     if (window_.Busy) return false;
     if (!QFileInfo(name).isFile()) {
-        prompter_.Ask(&window_, QStringLiteral("Warning"), QStringLiteral("Файл \"%1\" не найден").arg(name),
+        prompter_.Ask(&window_, QStringLiteral("Warning"), Msg(TMsg::FileNotFound).arg(name),
                       TButtons::Ok, TIcon::Warning, TAnswer::Ok);
         return false;
     }
     window_.Busy = true;
-    ShowHint(QStringLiteral("Идет загрузка файла. Ждите..."));
+    ShowHint(Msg(TMsg::LoadingFile));
     QFile file(name);
     QByteArray bytes;
     const bool read = file.open(QIODevice::ReadOnly) && (bytes = file.readAll(), file.error() == QFileDevice::NoError);
@@ -167,7 +169,7 @@ bool TFileCommands::LoadTextFile(const QString& name, int codePage) {
     if (!read) {
         ShowHint({});
         window_.Busy = false;
-        prompter_.Ask(&window_, QStringLiteral("Error"), QStringLiteral("Невозможно загрузить файл\r\"%1\"").arg(name),
+        prompter_.Ask(&window_, QStringLiteral("Error"), Msg(TMsg::CannotLoad).arg(name),
                       TButtons::Ok, TIcon::Error, TAnswer::Ok);
         return false;
     }
@@ -213,7 +215,7 @@ bool TFileCommands::WriteFile(const QString& name, const std::string& bytes) {
         return true;
     file.cancelWriting();
     prompter_.Ask(&window_, QStringLiteral("Error"),
-                  QStringLiteral("Невозможно сохранить файл\r\"%1\"\r%2").arg(name, file.errorString()), TButtons::Ok,
+                  Msg(TMsg::CannotSave).arg(name, file.errorString()), TButtons::Ok,
                   TIcon::Error, TAnswer::Ok);
     return false;
 }
@@ -224,14 +226,13 @@ bool TFileCommands::SaveTextFile(const QString& name, TPane pane, int codePage) 
     const TEncodedText encoded = EncodeDocument(editor->toPlainText(), codePage, Settings.DopLatCoding == 1, crlf_);
     if (encoded.lost > 0 &&
         prompter_.Ask(&window_, QStringLiteral("Confirm"),
-                      QStringLiteral("В кодировке \"%1\" нет некоторых символов текста (%2).\rОни будут записаны как "
-                                     "\"?\". Сохранить все равно?")
+                      Msg(TMsg::LossySave)
                           .arg(CodePageName(codePage))
                           .arg(encoded.lost),
                       TButtons::YesNo, TIcon::Question, TAnswer::No) != TAnswer::Yes)
         return false;
     window_.Busy = true;
-    ShowHint(QStringLiteral("Идет сохранение файла. Ждите..."));
+    ShowHint(Msg(TMsg::SavingFile));
     const bool written = WriteFile(name, encoded.bytes);
     ShowHint({});
     window_.Busy = false;
@@ -250,7 +251,7 @@ bool TFileCommands::SaveTextFile(const QString& name, TPane pane, int codePage) 
 bool TFileCommands::SaveRtfFile(const QString& name) {
     if (window_.Busy) return false;
     window_.Busy = true;
-    ShowHint(QStringLiteral("Идет сохранение файла. Ждите..."));
+    ShowHint(Msg(TMsg::SavingFile));
     const bool written = WriteFile(name, PaneRtf(*window_.Editor2->document(), Settings.FontName, Settings.FontSize));
     ShowHint({});
     window_.Busy = false;
@@ -266,9 +267,7 @@ void TFileCommands::Save(TPane pane) {
     if (pane == TPane::Source && sourceIsRtf_) {
         // Saving writes plain text: the file's markup would be gone.
         switch (prompter_.Ask(&window_, QStringLiteral("Confirm"),
-                              QStringLiteral("Файл \"%1\" был открыт как RTF.\rСохранение запишет его как простой "
-                                             "текст без разметки.\rЗаписать поверх него?\r(Нет: сохранить под другим "
-                                             "именем)")
+                              Msg(TMsg::RtfAsPlain)
                                   .arg(QFileInfo(name).fileName()),
                               TButtons::YesNoCancel, TIcon::Question, TAnswer::No)) {
             case TAnswer::Yes: break;
@@ -283,10 +282,10 @@ void TFileCommands::SaveAs(TPane pane) {
     TFileChoice proposed{{}, FileCodePage, 0};
     QString caption;
     if (pane == TPane::Source) {
-        caption = QStringLiteral("Сохранить оригинал как...");
+        caption = Msg(TMsg::SaveSourceAs);
         proposed.path = SourceFileName.isEmpty() ? QStringLiteral("text") : SourceFileName;
     } else {
-        caption = QStringLiteral("Сохранить результат как...");
+        caption = Msg(TMsg::SaveResultAs);
         if (!ResultFileName.isEmpty()) {
             proposed.path = ResultFileName;
         } else if (!SourceFileName.isEmpty()) {
@@ -310,7 +309,7 @@ void TFileCommands::SaveWithMarkup() {
     const QString proposed =
         QString::fromStdString(ProposedMarkupName(ResultFileName.toStdString(), SourceFileName.toStdString()));
     const std::optional<TFileChoice> chosen =
-        prompter_.ChooseFile(&window_, TFileDialog::SaveRtf, QStringLiteral("Сохранить перевод с разметкой как..."),
+        prompter_.ChooseFile(&window_, TFileDialog::SaveRtf, Msg(TMsg::SaveMarkupAs),
                              {proposed, 0, 0}, RtfFilters());
     if (chosen) SaveRtfFile(chosen->path);
 }
@@ -339,7 +338,7 @@ void TFileCommands::RebuildRecentMenu() {
 void TFileCommands::FilesDropped(const QStringList& paths) {
     if (paths.isEmpty() || window_.Busy || !window_.ConfirmDiscard()) return;
     const QString name = paths.front();
-    if (prompter_.Ask(&window_, QStringLiteral("Confirm"), QStringLiteral("Загрузить в Кунимор файл \"%1\"?").arg(name),
+    if (prompter_.Ask(&window_, QStringLiteral("Confirm"), Msg(TMsg::LoadDropped).arg(name),
                       TButtons::YesNoCancel, TIcon::Question, TAnswer::Yes) == TAnswer::Yes)
         LoadTextFile(name, kCpAnsi);
 }

@@ -60,6 +60,10 @@ protected:
 
 private:
     void SetFileName(const QString& name);
+public:
+    // The window's caption: the file's name before the program's.
+    void UpdateTitle();
+private:
     void SetFileCodePage(int codePage);
     bool WriteFile(const QString& name, const std::string& bytes);
     void ShowHint(const QString& hint);
@@ -68,7 +72,6 @@ private:
     TfrmKunimor& window_;
     TPrompter& prompter_;
     TRecentFiles recent_;
-    QString baseTitle_;
     bool sourceIsRtf_ = false;
     bool crlf_ = false;  // the open file broke its lines with CR LF
     int openFilterIndex_ = 0;

@@ -10,21 +10,26 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
+#include "app/Labelled.h"
+#include "app/ProgramTexts.h"
+
 namespace kunimor::app {
 
 TFindDialog::TFindDialog(QWidget* parent) : QDialog(parent) {
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     findText_ = new QLineEdit(this);
-    form->addRow(QStringLiteral("Найти:"), findText_);
+    form->addRow(Labelled(QStringLiteral("lblFind"), QStringLiteral("Найти:"), this), findText_);
     layout->addLayout(form);
     replaceRow_ = new QWidget(this);
     auto* replaceForm = new QFormLayout(replaceRow_);
     replaceForm->setContentsMargins(0, 0, 0, 0);
     replaceText_ = new QLineEdit(replaceRow_);
-    replaceForm->addRow(QStringLiteral("Заменить на:"), replaceText_);
+    replaceForm->addRow(Labelled(QStringLiteral("lblReplace"), QStringLiteral("Заменить на:"), replaceRow_), replaceText_);
     auto* replace = new QPushButton(QStringLiteral("Заменить"), replaceRow_);
     auto* replaceAll = new QPushButton(QStringLiteral("Заменить все"), replaceRow_);
+    replace->setObjectName(QStringLiteral("btnReplace"));
+    replaceAll->setObjectName(QStringLiteral("btnReplaceAll"));
     auto* replaceButtons = new QHBoxLayout;
     replaceButtons->addWidget(replace);
     replaceButtons->addWidget(replaceAll);
@@ -32,11 +37,15 @@ TFindDialog::TFindDialog(QWidget* parent) : QDialog(parent) {
     layout->addWidget(replaceRow_);
     caseSensitive_ = new QCheckBox(QStringLiteral("С учетом регистра"), this);
     wholeWords_ = new QCheckBox(QStringLiteral("Только слово целиком"), this);
+    caseSensitive_->setObjectName(QStringLiteral("cbCase"));
+    wholeWords_->setObjectName(QStringLiteral("cbWholeWords"));
     layout->addWidget(caseSensitive_);
     layout->addWidget(wholeWords_);
     auto* buttons = new QHBoxLayout;
     auto* next = new QPushButton(QStringLiteral("Найти далее"), this);
     auto* close = new QPushButton(QStringLiteral("Закрыть"), this);
+    next->setObjectName(QStringLiteral("btnNext"));
+    close->setObjectName(QStringLiteral("btnClose"));
     next->setDefault(true);
     for (QPushButton* b : {next, close}) buttons->addWidget(b);
     layout->addLayout(buttons);
@@ -54,7 +63,7 @@ void TFindDialog::Open(QTextEdit* pane, const QString& text, bool replace) {
     findText_->setText(text);
     findText_->selectAll();
     replaceRow_->setVisible(replace);
-    setWindowTitle(replace ? QStringLiteral("Заменить") : QStringLiteral("Найти"));
+    setWindowTitle(Msg(replace ? TMsg::ReplaceCaption : TMsg::FindCaption));
     show();
     raise();
     activateWindow();

@@ -4,7 +4,11 @@
 #include <QComboBox>
 #include <QListWidget>
 #include <QMetaProperty>
+#include <QEvent>
+#include <QStackedWidget>
 #include <QStringList>
+#include <QTabWidget>
+#include <QTableWidget>
 #include <QWidget>
 
 #include <fstream>
@@ -44,6 +48,10 @@ bool SetItems(QObject& object, const QStringList& lines) {
         while (combo->count() > lines.size()) combo->removeItem(combo->count() - 1);
         return true;
     }
+    if (auto* table = qobject_cast<QTableWidget*>(&object)) {
+        table->setHorizontalHeaderLabels(lines);
+        return true;
+    }
     if (auto* list = qobject_cast<QListWidget*>(&object)) {
         for (int i = 0; i < lines.size(); ++i) {
             if (i < list->count()) list->item(i)->setText(lines[i]);
@@ -55,7 +63,53 @@ bool SetItems(QObject& object, const QStringList& lines) {
     return false;
 }
 
+// The tab widget whose page this widget is, or null.
+QTabWidget* TabsOf(QObject& page) {
+    auto* stack = qobject_cast<QStackedWidget*>(page.parent());
+    return stack ? qobject_cast<QTabWidget*>(stack->parent()) : nullptr;
+}
+
+// Translates each form the first time it is shown: by then its
+// constructor has put all its controls and texts in place.
+class TAutoTranslator : public QObject {
+public:
+    explicit TAutoTranslator(TLocalizer& localizer) : QObject(qApp), localizer_(localizer) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Polish && IsForm(*watched)) localizer_.TranslateComponent(*watched);
+        return false;
+    }
+
+private:
+    TLocalizer& localizer_;
+};
+
 }  // namespace
+
+TLocalizer& Localizer() {
+    static TLocalizer localizer;
+    return localizer;
+}
+
+bool IsForm(const QObject& object) {
+    return object.isWidgetType() && QByteArray(object.metaObject()->className()).startsWith("kunimor::app::");
+}
+
+void MarkRuntimeText(QObject& object) { object.setProperty("runtimeText", true); }
+bool HasRuntimeText(const QObject& object) { return object.property("runtimeText").toBool(); }
+
+TLocalizer::~TLocalizer() { SetAutoTranslate(false); }
+
+void TLocalizer::SetAutoTranslate(bool on) {
+    AutoTranslate = on;
+    if (on && !autoTranslator_ && qApp) {
+        autoTranslator_ = new TAutoTranslator(*this);
+        qApp->installEventFilter(autoTranslator_);
+    } else if (!on && autoTranslator_) {
+        delete autoTranslator_.data();  // leaves the application's filters with it
+    }
+}
 
 bool TLocalizer::LoadLanguage(const std::string& name) {
     forms_.clear();
@@ -85,7 +139,14 @@ bool TLocalizer::LoadLanguage(const std::string& name) {
 }
 
 void TLocalizer::TranslateAllForms() {
-    for (QWidget* window : QApplication::topLevelWidgets()) TranslateComponent(*window);
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        // A dialog owned by a window is top-level too; it is one of that
+        // window's children as well, and is translated once.
+        if (window->parentWidget()) continue;
+        if (IsForm(*window)) TranslateComponent(*window);
+        for (QWidget* child : window->findChildren<QWidget*>())
+            if (IsForm(*child)) TranslateComponent(*child);
+    }
 }
 
 void TLocalizer::TranslateComponent(QObject& root) {
@@ -120,6 +181,12 @@ void TLocalizer::SetByPath(QObject& root, const std::string& path, const QString
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
     if (last == QStringLiteral("Items") && SetItems(*current, value.isEmpty() ? QStringList() : value.split(u'\r')))
         return;
+    if (last == QStringLiteral("Caption")) {
+        if (QTabWidget* tabs = TabsOf(*current)) {
+            tabs->setTabText(tabs->indexOf(static_cast<QWidget*>(current)), text);
+            return;
+        }
+    }
     const QByteArray property = PropertyName(*current, last);
     if (!HasProperty(*current, property.constData()) || !current->setProperty(property.constData(), text))
         errors_.push_back(path + ": unknown property of " + current->objectName().toStdString());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QString>
 
 #include <filesystem>
@@ -8,8 +9,6 @@
 #include <vector>
 
 #include "app/LanguageFile.h"
-
-class QObject;
 
 namespace kunimor::app {
 
@@ -26,9 +25,16 @@ namespace kunimor::app {
 // lower-case first letter when the written one does not exist). A property
 // the file does not name keeps its text, so switching languages overwrites
 // only what the new file names. Paths that lead nowhere are noted in
-// Errors() and skipped.
+// Errors() and skipped. "Caption" of a tab page is its tab's text, "Items"
+// of a table its column headers.
+//
+// The program's own windows and panels (classes of this namespace) are
+// forms: each is translated by its own sections, also when it sits inside
+// another form.
 class TLocalizer {
 public:
+    ~TLocalizer();
+
     std::string LanguageName;  // the last language loaded to its end
     std::filesystem::path LanguageDir;
     bool AutoTranslate = false;  // translate every window when a language loads
@@ -41,7 +47,11 @@ public:
     bool LoadLanguage(const std::string& name);
 
     void TranslateComponent(QObject& root);
+    // Every form of every window, each once.
     void TranslateAllForms();
+    // On: every form is translated when it is first shown (after its
+    // constructor has put its built-in texts in place).
+    void SetAutoTranslate(bool on);
 
     // The message with this id in the current language, else builtIn.
     QString ResourceString(int id, const QString& builtIn) const;
@@ -54,6 +64,18 @@ private:
     std::vector<TResForm> forms_;
     std::vector<TResString> resourceStrings_;
     std::vector<std::string> errors_;
+    QPointer<QObject> autoTranslator_;  // the application's child: it goes with it
 };
+
+// The process's localizer.
+TLocalizer& Localizer();
+
+// Whether a widget is one of the program's forms.
+bool IsForm(const QObject& object);
+
+// Marks a control whose texts the program sets at run time from its
+// messages, so that no language file needs to name them.
+void MarkRuntimeText(QObject& object);
+bool HasRuntimeText(const QObject& object);
 
 }  // namespace kunimor::app

@@ -26,10 +26,13 @@
 #include "app/ColourSchemes.h"
 #include "app/FileCommands.h"
 #include "app/FindDialog.h"
+#include "app/LanguageCommands.h"
+#include "app/Localizer.h"
 #include "app/OptionsDialog.h"
 #include "app/OutputVariants.h"
 #include "app/MessagesPanel.h"
 #include "app/PaneText.h"
+#include "app/ProgramTexts.h"
 #include "app/Prompter.h"
 #include "app/Settings.h"
 #include "app/StatDialog.h"
@@ -58,18 +61,19 @@ struct TMark {
     int style, from, to;
 };
 
-QString Modified(bool modified) { return modified ? QStringLiteral("Изменен") : QString(); }
+QString Modified(bool modified) { return modified ? Msg(TMsg::Modified) : QString(); }
 
 }  // namespace
 
 TfrmKunimor::TfrmKunimor(TStartOptions options, TPrompter& prompter, QWidget* parent)
     : QMainWindow(parent), SecondInstance(options.SecondInstance), options_(std::move(options)), prompter_(prompter) {
-    setWindowTitle(QStringLiteral("Кунимор — беларуско-русский переводчик"));
+    setWindowTitle(Msg(TMsg::MainCaption));
     setWindowIcon(QIcon::fromTheme(QStringLiteral("kunimor"), style()->standardIcon(QStyle::SP_DesktopIcon)));
     CreateActions();
     spelling_ = new TSpellingCommands(*this, prompter_);
     CreateLayout();
     CreateMenus();
+    NameComponents();
     ActiveEditor = Editor;
     qApp->installEventFilter(this);  // tooltips follow ShowHints
 }
@@ -190,39 +194,52 @@ void TfrmKunimor::CreateActions() {
         SchemeActions.push_back(action);
     }
     actApplicationRestore = MakeAction(QStringLiteral("Развернуть"), {}, &TfrmKunimor::RestoreFromTray);
+    actHelp = MakeAction(QStringLiteral("Справочник"), QKeySequence(Qt::Key_F1), nullptr);
+    connect(actHelp, &QAction::triggered, this, [this] { OpenHelp(this, prompter_); });
+    Languages = new TLanguageCommands(*this, prompter_, options_.LanguageFolder);
 }
 
 void TfrmKunimor::CreateMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("Файл"));
+    file->setObjectName(QStringLiteral("miFile"));
     file->addAction(actNew);
     file->addAction(actQuit);
     Files->AddToMenu(*file, actQuit);
     QMenu* edit = menuBar()->addMenu(QStringLiteral("Правка"));
+    edit->setObjectName(QStringLiteral("miEdit"));
     edit->addActions({actUndo, actRedo});
     edit->addSeparator();
     edit->addActions({actCut, actCopy, actPaste, actSelectAll});
     edit->addSeparator();
     edit->addActions({actFind, actReplace, actSearchAgain});
     QMenu* text = menuBar()->addMenu(QStringLiteral("Текст"));
+    text->setObjectName(QStringLiteral("miText"));
     text->addActions({actTranslate, actTranslateAll, actSearchUnknown});
     text->addSeparator();
     QMenu* direction = text->addMenu(QStringLiteral("Направление перевода"));
+    direction->setObjectName(QStringLiteral("miDirection"));
     direction->addActions({actBel2Rus, actRus2Bel});
     text->addAction(actWordWarp);
     TextCommands->AddToMenus(*edit, *text);
     text->addActions({spelling_->actOrfoAnalyze, spelling_->actOrfoCorrection, spelling_->actSearchNextError});
     QMenu* dictionaries = menuBar()->addMenu(QStringLiteral("Словари"));
+    dictionaries->setObjectName(QStringLiteral("miDictionaries"));
     dictionaries->addAction(actStat);
     QMenu* service = menuBar()->addMenu(QStringLiteral("Сервис"));
+    service->setObjectName(QStringLiteral("miService"));
     service->addAction(actOptions);
     QMenu* schemes = service->addMenu(QStringLiteral("Цветовая схема"));
+    schemes->setObjectName(QStringLiteral("miSchemes"));
     for (QAction* scheme : SchemeActions) schemes->addAction(scheme);
+    Languages->AddToMenu(*service);
     QMenu* window = menuBar()->addMenu(QStringLiteral("Окно"));
+    window->setObjectName(QStringLiteral("miWindow"));
     window->addActions({actTextsVert, actTextsHoriz});
     window->addSeparator();
     window->addActions({actShowUnknown, actShowMessages, actClearMessages});
     QMenu* help = menuBar()->addMenu(QStringLiteral("Справка"));
-    help->addActions({actHomePage, actEMail});
+    help->setObjectName(QStringLiteral("miHelp"));
+    help->addActions({actHelp, actHomePage, actEMail});
     help->addSeparator();
     help->addAction(actAbout);
 
@@ -257,7 +274,7 @@ void TfrmKunimor::CreateMenus() {
 void TfrmKunimor::AddVariantMenu(QMenu& menu, int position) {
     std::optional<TPaneWord> word = PaneWordAt(*Editor2, position);
     if (!word || !DictionaryLoaded || !BuildVariantsAt(Module, word->line, word->column)) return;
-    QMenu* variants = menu.addMenu(QStringLiteral("Переводы для \"%1\"").arg(FromCp1251(word->text)));
+    QMenu* variants = menu.addMenu(Msg(TMsg::TranslationsFor).arg(FromCp1251(word->text)));
     const TCasePattern pattern = GetCasePattern(word->text);
     for (const TVariantGroup& group : VariantGroups) {
         QMenu* groupMenu = variants->addMenu(FromCp1251(group.Text));
@@ -359,6 +376,7 @@ void TfrmKunimor::CreateLayout() {
         statusBar()->addWidget(StatusPanels[i], i == 4 ? 1 : 0);
     }
     StatusPanels[3]->setText(QStringLiteral("ANSI (Windows 1251)"));
+    for (QLabel* panel : StatusPanels) MarkRuntimeText(*panel);
 
     AutoSaveTimer = new QTimer(this);
     connect(AutoSaveTimer, &QTimer::timeout, this, &TfrmKunimor::AutoSave);
@@ -383,15 +401,13 @@ bool TfrmKunimor::Start() {
     } catch (const std::exception& e) {
         AddMessage(e.what());
     }
+    Languages->Start();
     ApplyEngineSettings();
     SetTextLayout(Settings.TextPosition);
     actWordWarp->setChecked(Settings.WordWrap);
     if (SecondInstance &&
-        prompter_.Ask(this, QStringLiteral("Warning"),
-                      QStringLiteral("Программа уже запущена!\r(Возможно, она свернута на панели задач).\rВторую копию "
-                                     "программы можно запустить\rтолько в режиме перевода (без возможности\rсохранить "
-                                     "изменения в словари).\r\rВсе равно запустить?"),
-                      TButtons::OkCancel, TIcon::Warning, TAnswer::Ok) != TAnswer::Ok)
+        prompter_.Ask(this, QStringLiteral("Warning"), Msg(TMsg::SecondInstance), TButtons::OkCancel, TIcon::Warning,
+                      TAnswer::Ok) != TAnswer::Ok)
         return false;
 
     ActiveEditor = Editor;
@@ -407,7 +423,7 @@ bool TfrmKunimor::Start() {
         pbTrackingAction_->setVisible(true);
         pbTracking_->setRange(0, total);
         pbTracking_->setValue(done);
-        statusBar()->showMessage(QStringLiteral("Загрузка словаря..."));
+        statusBar()->showMessage(Msg(TMsg::LoadingDictionary));
         QApplication::processEvents();
     };
     try {
@@ -419,7 +435,7 @@ bool TfrmKunimor::Start() {
     statusBar()->clearMessage();
     setEnabled(true);
     if (!DictionaryLoaded)
-        StatusPanels[4]->setText(QStringLiteral("Словарь не загружен: перевод невозможен"));
+        StatusPanels[4]->setText(Msg(TMsg::NoDictionary));
     for (QAction* a : {actTranslate, actTranslateAll, actSearchUnknown, actStat}) a->setEnabled(DictionaryLoaded);
 
     // The lists stay: what loading reported is what the user needs to see.
@@ -474,8 +490,7 @@ bool TfrmKunimor::ConfirmDiscard() {
         TPane pane;
         QTextEdit* editor;
         QString question;
-    } panes[] = {{TPane::Source, Editor, QStringLiteral("Оригинальный текст был изменен!\rСохранить сейчас?")},
-                 {TPane::Result, Editor2, QStringLiteral("Переведенный текст не сохранен!\rСохранить сейчас?")}};
+    } panes[] = {{TPane::Source, Editor, Msg(TMsg::SourceModified)}, {TPane::Result, Editor2, Msg(TMsg::ResultModified)}};
     for (const auto& p : panes) {
         if (!p.editor->document()->isModified()) continue;
         switch (prompter_.Ask(this, QStringLiteral("Warning"), p.question, TButtons::YesNoCancel, TIcon::Question,
@@ -657,7 +672,7 @@ void TfrmKunimor::SetTextLayout(bool vertical) {
 void TfrmKunimor::UpdateCaretStatus() {
     const QTextCursor cursor = ActiveEditor->textCursor();
     StatusPanels[0]->setText(
-        QString::asprintf("Строка: %3d  Символ: %3d", cursor.blockNumber() + 1, cursor.positionInBlock() + 1));
+        Msg(TMsg::CaretPosition).arg(cursor.blockNumber() + 1, 3).arg(cursor.positionInBlock() + 1, 3));
 }
 
 void TfrmKunimor::SelectionChanged() {
@@ -681,16 +696,15 @@ bool TfrmKunimor::eventFilter(QObject* watched, QEvent* event) {
 
 void TfrmKunimor::Translate(bool wholeText) {
     if (translating_) {
-        if (prompter_.Ask(this, QStringLiteral("Confirm"), QStringLiteral("Вы действительно хотите прервать перевод?"),
+        if (prompter_.Ask(this, QStringLiteral("Confirm"), Msg(TMsg::AbortTranslation),
                           TButtons::YesNo, TIcon::Question, TAnswer::No) == TAnswer::Yes)
             AbortFlag = true;
         return;
     }
     if (Busy || !DictionaryLoaded) return;
     if (Settings.TransConfirm) {
-        const QString rus = QStringLiteral("русский"), bel = QStringLiteral("беларуский");
-        const QString question = QStringLiteral("Вы действительно хотите выполнить\rперевод всего текста\rс языка "
-                                                "\"%1\"\rна язык \"%2\"?")
+        const QString rus = Msg(TMsg::LanguageRussian), bel = Msg(TMsg::LanguageBelarusian);
+        const QString question = Msg(TMsg::ConfirmTranslation)
                                      .arg(SourceLang == 1 ? bel : rus, SourceLang == 1 ? rus : bel);
         if (prompter_.Ask(this, QStringLiteral("Confirm"), question, TButtons::YesNoCancel, TIcon::Question,
                           TAnswer::Yes) != TAnswer::Yes)
@@ -715,7 +729,7 @@ void TfrmKunimor::SetLongCommand(bool running) {
     Editor->setReadOnly(running);
     Editor2->setReadOnly(running);
     pbTrackingAction_->setVisible(running);
-    if (running) statusBar()->showMessage(QStringLiteral("Идет перевод текста. Ждите..."));
+    if (running) statusBar()->showMessage(Msg(TMsg::Translating));
     else statusBar()->clearMessage();
 }
 

@@ -33,12 +33,14 @@ class TPanelFrame;
 class TfrmMessages;
 class TfrmUnknown;
 class TSpellingCommands;
+class TLanguageCommands;
 
 struct TStartOptions {
     std::filesystem::path DataFolder;
     std::filesystem::path SettingsFolder;
     bool SecondInstance = false;
     std::filesystem::path OpenFile;  // named on the command line
+    std::filesystem::path LanguageFolder;  // empty: the built-in texts only
 };
 
 enum class TPane { Source, Result };
@@ -103,11 +105,12 @@ public:
     QAction *actNew, *actQuit, *actUndo, *actRedo, *actCut, *actCopy, *actPaste, *actSelectAll;
     QAction *actTranslate, *actTranslateAll, *actSearchUnknown, *actBel2Rus, *actRus2Bel, *actWordWarp;
     QAction *actStat, *actTextsVert, *actTextsHoriz, *actShowUnknown, *actShowMessages, *actClearMessages;
-    QAction *actHomePage, *actEMail, *actAbout, *actOptions, *actApplicationRestore;
+    QAction *actHelp, *actHomePage, *actEMail, *actAbout, *actOptions, *actApplicationRestore;
     QAction *actFind, *actReplace, *actSearchAgain;
     TFindDialog* FindDialog() const { return findDialog_; }
     TFileCommands* Files = nullptr;
     TTextCommands* TextCommands = nullptr;
+    TLanguageCommands* Languages = nullptr;
     TSpellingCommands* Spelling() const { return spelling_; }
     std::vector<QAction*> SchemeActions;  // in the order of kColourSchemes
 
@@ -121,6 +124,8 @@ protected:
 private:
     void CreateActions();
     void CreateMenus();
+    // The names language files address the window's controls by.
+    void NameComponents();
     void CreateLayout();
     void AddVariantMenu(QMenu& menu, int position);
     struct TSidePanel {

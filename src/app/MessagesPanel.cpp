@@ -3,6 +3,7 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
+#include "app/Localizer.h"
 #include "app/PaneText.h"
 #include "app/ProgramMessages.h"
 
@@ -10,6 +11,7 @@ namespace kunimor::app {
 
 TfrmMessages::TfrmMessages(const TProgramMessages& messages, QWidget* parent)
     : TPanelFrame(QStringLiteral("Сообщения программы"), parent), messages_(messages), log_(new QListWidget(this)) {
+    MarkRuntimeText(*log_);
     log_->setFrameShape(QFrame::NoFrame);
     log_->setBackgroundRole(QPalette::Button);
     Content()->addWidget(log_);

@@ -16,6 +16,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/Labelled.h"
+#include "app/Localizer.h"
 #include "app/TextViewFormat.h"
 
 namespace kunimor::app {
@@ -37,26 +39,29 @@ TfrmOptions::TfrmOptions(const TSettings& settings, std::function<void(const TSe
     setWindowTitle(QStringLiteral("Настройки программы"));
     setWindowFlag(Qt::WindowStaysOnTopHint);
     auto* tabs = new QTabWidget(this);
-    auto page = [&](const QString& caption) {
+    auto page = [&](const char* name, const QString& caption) {
         auto* widget = new QWidget(tabs);
+        widget->setObjectName(QString::fromLatin1(name));
         auto* layout = new QVBoxLayout(widget);
         tabs->addTab(widget, caption);
         return layout;
     };
-    auto check = [&](QVBoxLayout* layout, const QString& caption, bool TSettings::*option) {
+    auto check = [&](QVBoxLayout* layout, const char* name, const QString& caption, bool TSettings::*option) {
         auto* box = new QCheckBox(caption, layout->parentWidget());
+        box->setObjectName(QString::fromLatin1(name));
         box->setChecked(settings_.*option);
         layout->addWidget(box);
         checks_.emplace_back(option, box);
         return box;
     };
 
-    QVBoxLayout* general = page(QStringLiteral("Общие"));
-    check(general, QStringLiteral("Показывать подсказки"), &TSettings::ShowHints);
-    check(general, QStringLiteral("Автоматически переключать раскладку клавиатуры в редакторе"), &TSettings::ChangeKeyb);
-    check(general, QStringLiteral("Выделять и активировать интернет-ссылки в тексте"), &TSettings::ShowURLs);
-    check(general, QStringLiteral("Подтверждать выход без сохранения"), &TSettings::QuitConfirm);
+    QVBoxLayout* general = page("tsGeneral", QStringLiteral("Общие"));
+    check(general, "cbShowHints", QStringLiteral("Показывать подсказки"), &TSettings::ShowHints);
+    check(general, "cbChangeKeyb", QStringLiteral("Автоматически переключать раскладку клавиатуры в редакторе"), &TSettings::ChangeKeyb);
+    check(general, "cbShowURLs", QStringLiteral("Выделять и активировать интернет-ссылки в тексте"), &TSettings::ShowURLs);
+    check(general, "cbQuitConfirm", QStringLiteral("Подтверждать выход без сохранения"), &TSettings::QuitConfirm);
     auto* latGroup = new QGroupBox(QStringLiteral("При экспорте текста в латинку сохранять дополнительные символы:"));
+    latGroup->setObjectName(QStringLiteral("rgDopLatCoding"));
     auto* latLayout = new QVBoxLayout(latGroup);
     dopLatCoding_ = new QButtonGroup(this);
     const QString latItems[] = {
@@ -64,49 +69,56 @@ TfrmOptions::TfrmOptions(const TSettings& settings, std::function<void(const TSe
         QStringLiteral("в формате HTML Unicode (напр., \"кадоўка\" --> \"kado&#365;ka\")")};
     for (int i = 0; i < 2; ++i) {
         auto* radio = new QRadioButton(latItems[i], latGroup);
+        radio->setObjectName(QStringLiteral("rbDopLatCoding%1").arg(i));
         dopLatCoding_->addButton(radio, i);
         latLayout->addWidget(radio);
     }
     dopLatCoding_->button(settings_.DopLatCoding)->setChecked(true);
-    latLayout->addWidget(new QLabel(QStringLiteral("Замечание: \"u*\" значит \"u с черточкой\" из кодировки CP-1257"),
-                                    latGroup));
+    latLayout->addWidget(
+        Labelled(QStringLiteral("lblLatNote"), QStringLiteral("Замечание: \"u*\" значит \"u с черточкой\" из кодировки CP-1257"),
+                 latGroup));
     general->addWidget(latGroup);
-    check(general, QStringLiteral("Сворачивать программу в системный лоток по нажатию ESC"), &TSettings::MinimizeToTray);
+    check(general, "cbMinimizeToTray", QStringLiteral("Сворачивать программу в системный лоток по нажатию ESC"), &TSettings::MinimizeToTray);
     general->addStretch();
 
-    QVBoxLayout* view = page(QStringLiteral("Вид"));
+    QVBoxLayout* view = page("tsView", QStringLiteral("Вид"));
     auto* fontGroup = new QGroupBox(QStringLiteral("Текст в редакторе"));
+    fontGroup->setObjectName(QStringLiteral("gbFont"));
     auto* fontForm = new QFormLayout(fontGroup);
     fontName_ = new QFontComboBox(fontGroup);
     fontName_->setCurrentFont(QFont(QString::fromStdString(settings_.FontName)));
     fontSize_ = new QSpinBox(fontGroup);
     fontSize_->setRange(8, 72);
     fontSize_->setValue(settings_.FontSize);
-    fontForm->addRow(QStringLiteral("Шрифт:"), fontName_);
-    fontForm->addRow(QStringLiteral("Размер шрифта:"), fontSize_);
+    fontForm->addRow(Labelled(QStringLiteral("lblFontName"), QStringLiteral("Шрифт:"), fontGroup), fontName_);
+    fontForm->addRow(Labelled(QStringLiteral("lblFontSize"), QStringLiteral("Размер шрифта:"), fontGroup), fontSize_);
     view->addWidget(fontGroup);
     auto* markupGroup = new QGroupBox(QStringLiteral("Элементы текстовой разметки"));
+    markupGroup->setObjectName(QStringLiteral("gbMarkup"));
     auto* markup = new QHBoxLayout(markupGroup);
     lbTextViews_ = new QListWidget(markupGroup);
+    MarkRuntimeText(*lbTextViews_);  // the views' captions follow the language
     for (const TTextView& v : settings_.TextViews) lbTextViews_->addItem(QString::fromStdString(v.Caption));
     markup->addWidget(lbTextViews_, 1);
     auto* controls = new QFormLayout;
     backColor_ = new QPushButton(markupGroup);
     foreColor_ = new QPushButton(markupGroup);
-    controls->addRow(QStringLiteral("Фон текста:"), backColor_);
-    controls->addRow(QStringLiteral("Цвет текста:"), foreColor_);
+    controls->addRow(Labelled(QStringLiteral("lblBackColor"), QStringLiteral("Фон текста:"), markupGroup), backColor_);
+    controls->addRow(Labelled(QStringLiteral("lblForeColor"), QStringLiteral("Цвет текста:"), markupGroup), foreColor_);
     auto* styles = new QHBoxLayout;
+    const char* styleNames[] = {"sbBold", "sbItalic", "sbUnderline"};
     const QString styleCaptions[] = {QStringLiteral("Ж"), QStringLiteral("К"), QStringLiteral("Ч")};
     for (int i = 0; i < 3; ++i) {
         auto* button = new QToolButton(markupGroup);
         button->setText(styleCaptions[i]);
+        button->setObjectName(QString::fromLatin1(styleNames[i]));
         button->setCheckable(true);
         styles->addWidget(button);
         styleButtons_[i] = button;
         connect(button, &QToolButton::toggled, this, &TfrmOptions::ViewEdited);
     }
     controls->addRow(styles);
-    pnlText_ = new QLabel(QStringLiteral("Пример оформления"), markupGroup);
+    pnlText_ = Labelled(QStringLiteral("pnlText"), QStringLiteral("Пример оформления"), markupGroup);
     pnlText_->setAlignment(Qt::AlignCenter);
     pnlText_->setMinimumHeight(40);
     pnlText_->setFrameShape(QFrame::Box);
@@ -115,34 +127,38 @@ TfrmOptions::TfrmOptions(const TSettings& settings, std::function<void(const TSe
     view->addWidget(markupGroup);
     view->addStretch();
 
-    QVBoxLayout* translation = page(QStringLiteral("Перевод"));
-    check(translation, QStringLiteral("Режим эксперта"), &TSettings::AdvTrans);
-    check(translation, QStringLiteral("Считать разделитель строк разделителем предложений"), &TSettings::ReturnCounts);
-    check(translation, QStringLiteral("Подбирать автоматически каноническую форму и часть речи новых слов"),
+    QVBoxLayout* translation = page("tsTranslation", QStringLiteral("Перевод"));
+    check(translation, "cbAdvTrans", QStringLiteral("Режим эксперта"), &TSettings::AdvTrans);
+    check(translation, "cbReturnCounts", QStringLiteral("Считать разделитель строк разделителем предложений"), &TSettings::ReturnCounts);
+    check(translation, "cbModifyTails", QStringLiteral("Подбирать автоматически каноническую форму и часть речи новых слов"),
           &TSettings::ModifyTails);
-    check(translation, QStringLiteral("Подтверждать выполнение перевода"), &TSettings::TransConfirm);
-    check(translation, QStringLiteral("Автосохранение словаря программы"), &TSettings::AutoSaveBase);
+    check(translation, "cbTransConfirm", QStringLiteral("Подтверждать выполнение перевода"), &TSettings::TransConfirm);
+    check(translation, "cbAutoSaveBase", QStringLiteral("Автосохранение словаря программы"), &TSettings::AutoSaveBase);
     auto* interval = new QFormLayout;
     autoSaveInterval_ = new QSpinBox;
     autoSaveInterval_->setRange(1, 60);
     autoSaveInterval_->setValue(settings_.AutoSaveInterval);
-    interval->addRow(QStringLiteral("Интервал автосохранения (мин):"), autoSaveInterval_);
+    interval->addRow(Labelled(QStringLiteral("lblAutoSaveInterval"), QStringLiteral("Интервал автосохранения (мин):"), nullptr),
+                     autoSaveInterval_);
     translation->addLayout(interval);
-    check(translation, QStringLiteral("В переводах использовать альтернативные формы вместо основных"),
+    check(translation, "cbUseAltForms", QStringLiteral("В переводах использовать альтернативные формы вместо основных"),
           &TSettings::UseAltForms);
-    check(translation, QStringLiteral("Проверять наличие непереведенных слов"), &TSettings::CheckUntranslated);
+    check(translation, "cbCheckUntranslated", QStringLiteral("Проверять наличие непереведенных слов"), &TSettings::CheckUntranslated);
     translation->addStretch();
 
-    QVBoxLayout* spelling = page(QStringLiteral("Орфография"));
-    check(spelling, QStringLiteral("Эвристический орфографический анализ"), &TSettings::EuristicAnalyze);
-    check(spelling, QStringLiteral("Показывать предупреждения орфографического анализатора"), &TSettings::ShowWarnings);
-    check(spelling, QStringLiteral("Слова из словаря программы считать правильными"), &TSettings::SpellWithDictionary);
+    QVBoxLayout* spelling = page("tsSpelling", QStringLiteral("Орфография"));
+    check(spelling, "cbEuristicAnalyze", QStringLiteral("Эвристический орфографический анализ"), &TSettings::EuristicAnalyze);
+    check(spelling, "cbShowWarnings", QStringLiteral("Показывать предупреждения орфографического анализатора"), &TSettings::ShowWarnings);
+    check(spelling, "cbSpellWithDictionary", QStringLiteral("Слова из словаря программы считать правильными"), &TSettings::SpellWithDictionary);
     spelling->addStretch();
 
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* ok = buttons->addButton(QStringLiteral("Готово"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QStringLiteral("Отмена"), QDialogButtonBox::RejectRole);
+    QPushButton* cancel = buttons->addButton(QStringLiteral("Отмена"), QDialogButtonBox::RejectRole);
     apply_ = buttons->addButton(QStringLiteral("Применить"), QDialogButtonBox::ApplyRole);
+    ok->setObjectName(QStringLiteral("btnOk"));
+    cancel->setObjectName(QStringLiteral("btnCancel"));
+    apply_->setObjectName(QStringLiteral("btnApply"));
     ok->setDefault(true);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs);

@@ -17,9 +17,11 @@ TPanelFrame::TPanelFrame(const QString& caption, QWidget* parent) : QWidget(pare
     auto* barLayout = new QHBoxLayout(bar);
     barLayout->setContentsMargins(4, 1, 1, 1);
     auto* title = new QLabel(caption, bar);
+    title->setObjectName(QStringLiteral("lblCaption"));
     auto* close = new QToolButton(bar);
     close->setAutoRaise(true);
     close->setText(QStringLiteral("×"));
+    close->setObjectName(QStringLiteral("btnClose"));
     close->setToolTip(QStringLiteral("Закрыть"));
     barLayout->addWidget(title, 1);
     barLayout->addWidget(close);

@@ -6,8 +6,10 @@
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QLabel>
+#include <QAbstractButton>
 #include <QMessageBox>
 
+#include "app/ProgramTexts.h"
 #include "ground/CodePages.h"
 
 namespace kunimor::app {
@@ -43,12 +45,29 @@ QMessageBox::Icon IconOf(TIcon icon) {
     return QMessageBox::NoIcon;
 }
 
+// The four fixed captions in the interface language.
+QString CaptionText(const QString& caption) {
+    const std::pair<const char*, TMsg> captions[] = {{"Warning", TMsg::Warning},
+                                                     {"Error", TMsg::Error},
+                                                     {"Information", TMsg::Information},
+                                                     {"Confirm", TMsg::Confirm}};
+    for (const auto& [english, id] : captions)
+        if (caption == QLatin1String(english)) return Msg(id);
+    return caption;
+}
+
 }  // namespace
 
 TAnswer TDialogPrompter::Ask(QWidget* parent, const QString& caption, const QString& text, TButtons buttons,
                              TIcon icon, TAnswer defaultAnswer) {
-    QMessageBox box(IconOf(icon), caption, QString(text).replace('\r', '\n'), ButtonsOf(buttons), parent);
+    QMessageBox box(IconOf(icon), CaptionText(caption), QString(text).replace('\r', '\n'), ButtonsOf(buttons), parent);
     box.setDefaultButton(ButtonOf(defaultAnswer));
+    const std::pair<QMessageBox::StandardButton, TMsg> buttonTexts[] = {{QMessageBox::Ok, TMsg::ButtonOk},
+                                                                        {QMessageBox::Cancel, TMsg::ButtonCancel},
+                                                                        {QMessageBox::Yes, TMsg::ButtonYes},
+                                                                        {QMessageBox::No, TMsg::ButtonNo}};
+    for (const auto& [standard, id] : buttonTexts)
+        if (QAbstractButton* button = box.button(standard)) button->setText(Msg(id));
     switch (box.exec()) {
         case QMessageBox::Ok: return TAnswer::Ok;
         case QMessageBox::Yes: return TAnswer::Yes;
@@ -84,7 +103,7 @@ std::optional<TFileChoice> TDialogPrompter::ChooseFile(QWidget* parent, TFileDia
         encodings->setCurrentIndex(std::clamp(proposed.codePage, 0, kCodePageCount - 1));
         if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) {
             const int row = grid->rowCount();
-            auto* label = new QLabel(QStringLiteral("Кодировка:"), &dialog);
+            auto* label = new QLabel(Msg(TMsg::Encoding), &dialog);
             label->setBuddy(encodings);
             grid->addWidget(label, row, 0);
             grid->addWidget(encodings, row, 1);

@@ -16,21 +16,19 @@
 #include "app/MainWindow.h"
 #include "app/OutputVariants.h"
 #include "app/PaneText.h"
+#include "app/ProgramTexts.h"
 #include "app/Prompter.h"
 #include "app/Settings.h"
 #include "app/TextViewFormat.h"
 #include "app/WordAt.h"
 #include "dictionary/DictionarySpelling.h"
 #include "ground/CharClasses.h"
-#include "ground/Cp1251Literal.h"
 #include "ground/Direction.h"
-#include "ground/FormatText.h"
 
 namespace kunimor::app {
 
 namespace {
 
-const QString kCheckingHint = QStringLiteral("Идет проверка правописания. Ждите...");
 
 // Resets what a long spelling command changed, however it ends.
 class TSpellingRun {
@@ -40,7 +38,7 @@ public:
         flag = true;
         action.setCheckable(true);
         action.setChecked(true);
-        window.statusBar()->showMessage(kCheckingHint);
+        window.statusBar()->showMessage(Msg(TMsg::Checking));
         window.StatusPanels[4]->clear();
         window.Editor->setReadOnly(true);
         window.Editor2->setReadOnly(true);
@@ -111,8 +109,8 @@ void TSpellingCommands::PrepareAnalyzer(bool explain) {
 void TSpellingCommands::ShowCounts() {
     const int errors = Analyzer.SpellErrors, warnings = Analyzer.SpellWarnings;
     window_.StatusPanels[4]->setText(errors + warnings != 0
-                                         ? QStringLiteral("Слов с ошибками: %1, с предупреждениями: %2").arg(errors).arg(warnings)
-                                         : QStringLiteral("Ошибок в тексте не обнаружено"));
+                                         ? Msg(TMsg::SpellCounts).arg(errors).arg(warnings)
+                                         : Msg(TMsg::NoSpellErrors));
 }
 
 // The range a command works on, widened to whole words: the selection (to
@@ -135,7 +133,7 @@ void TSpellingCommands::OrfoAnalyze() {
     if (window_.Busy) {
         if (checking_) {
             actOrfoAnalyze->setChecked(true);
-            if (prompter_.Ask(&window_, QStringLiteral("Confirm"), QStringLiteral("Вы действительно хотите прервать проверку?"),
+            if (prompter_.Ask(&window_, QStringLiteral("Confirm"), Msg(TMsg::AbortCheck),
                               TButtons::YesNo, TIcon::Question, TAnswer::No) == TAnswer::Yes)
                 Analyzer.SpellAbort = true;
         }
@@ -170,10 +168,7 @@ void TSpellingCommands::OrfoAnalyze() {
 
 void TSpellingCommands::OrfoCorrection() {
     if (window_.Busy) return;
-    const QString question = QStringLiteral(
-        "Сейчас будет произведена орфографическая проверка\rи исправление текущего текста, в соответствии с\r"
-        "правилами, заложенными в орфоанализаторе программы.\r\rВы уверены, что хотите продолжить?");
-    if (prompter_.Ask(&window_, QStringLiteral("Confirm"), question, TButtons::YesNoCancel, TIcon::Question,
+    if (prompter_.Ask(&window_, QStringLiteral("Confirm"), Msg(TMsg::ConfirmCorrection), TButtons::YesNoCancel, TIcon::Question,
                       TAnswer::Yes) != TAnswer::Yes)
         return;
     TSpellingRun run(window_, *actOrfoCorrection, checking_);
@@ -260,12 +255,12 @@ void TSpellingCommands::AddOrfoMenu(QMenu& menu, QTextEdit& pane, int position) 
     QMenu* orfoMenu = menu.addMenu(QStringLiteral("\"%1\"").arg(written));
     orfoMenu->setObjectName(QStringLiteral("OrfoMenu"));
     orfoMenu->menuAction()->setStatusTip(verdict == kSpellError
-                                             ? QStringLiteral("Слово \"%1\" содержит орфографические ошибки").arg(written)
-                                             : QStringLiteral("Возможно, слово \"%1\" написано неправильно").arg(written));
+                                             ? Msg(TMsg::WordHasErrors).arg(written)
+                                             : Msg(TMsg::WordMaybeWrong).arg(written));
     const int language = SpellingLanguage();
     for (const std::string& suggestion : Analyzer.SpellSuggestions) {
         QAction* item = orfoMenu->addAction(FromCp1251(suggestion));
-        item->setStatusTip(QStringLiteral("Варианты замены слова"));
+        item->setStatusTip(Msg(TMsg::ReplacementHint));
         connect(item, &QAction::triggered, this, [this, word = *word, suggestion, prevChar, language]() mutable {
             Analyzer.SetSpellLanguage(language, false);
             int shown = kSpellCorrect;
@@ -278,7 +273,7 @@ void TSpellingCommands::AddOrfoMenu(QMenu& menu, QTextEdit& pane, int position) 
         });
     }
     menu.addSeparator();
-    window_.AddMessage(FormatText("Проверка слова \"%s\""_cp1251, {word->text}));
+    window_.AddMessage(ToEngine(Msg(TMsg::CheckingWord).arg(written)).text);
     std::string line;
     for (char c : Analyzer.SpellExplanation) {
         if (c != '\r') {

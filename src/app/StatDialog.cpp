@@ -7,14 +7,16 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/Labelled.h"
 #include "dictionary/BelModule.h"
 #include "ground/Direction.h"
 
 namespace kunimor::app {
 namespace {
 
-QLabel* CountField(QWidget* parent, const QString& hint) {
+QLabel* CountField(QWidget* parent, const QString& name, const QString& hint) {
     auto* field = new QLabel(QStringLiteral("?"), parent);
+    field->setObjectName(name);
     field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     QFont bold = field->font();
     bold.setBold(true);
@@ -32,26 +34,32 @@ TfrmStat::TfrmStat(TBelModule& module, QWidget* parent) : QDialog(parent), modul
     const QString newHint = QStringLiteral("Количество эталонов, слов и словосочетаний,\nвведенных и измененных пользователем");
     const struct {
         int lang;
+        const char* suffix;
         QString caption, allHint;
-    } groups[] = {{1, QStringLiteral("Беларуский язык"),
+    } groups[] = {{1, "B", QStringLiteral("Беларуский язык"),
                    QStringLiteral("Общее количество беларуских эталонов, слов\nи словосочетаний, содержащихся в словаре")},
-                  {0, QStringLiteral("Русский язык"),
+                  {0, "R", QStringLiteral("Русский язык"),
                    QStringLiteral("Общее количество русских эталонов, слов\nи словосочетаний, содержащихся в словаре")}};
     for (const auto& g : groups) {
+        const QString suffix = QString::fromLatin1(g.suffix);
         auto* box = new QGroupBox(g.caption, this);
+        box->setObjectName(QStringLiteral("gb") + suffix);
         auto* form = new QFormLayout(box);
-        all_[g.lang] = CountField(box, g.allHint);
-        changed_[g.lang] = CountField(box, newHint);
-        form->addRow(QStringLiteral("Всего словарных единиц:"), all_[g.lang]);
-        form->addRow(QStringLiteral("Из них добавлено и исправлено:"), changed_[g.lang]);
+        all_[g.lang] = CountField(box, QStringLiteral("stAll") + suffix, g.allHint);
+        changed_[g.lang] = CountField(box, QStringLiteral("stNew") + suffix, newHint);
+        form->addRow(Labelled(QStringLiteral("lblAll") + suffix, QStringLiteral("Всего словарных единиц:"), box), all_[g.lang]);
+        form->addRow(Labelled(QStringLiteral("lblNew") + suffix, QStringLiteral("Из них добавлено и исправлено:"), box),
+                     changed_[g.lang]);
         layout->addWidget(box);
     }
     auto* total = new QFormLayout;
-    stAllNew_ = CountField(this, QStringLiteral("Общее количество записей словаря,\nдобавленных и измененных пользователем"));
-    total->addRow(QStringLiteral("Всего пользователем добавлено и исправлено:"), stAllNew_);
+    stAllNew_ = CountField(this, QStringLiteral("stAllNew"), QStringLiteral("Общее количество записей словаря,\nдобавленных и измененных пользователем"));
+    total->addRow(Labelled(QStringLiteral("lblAllNew"), QStringLiteral("Всего пользователем добавлено и исправлено:"), this),
+                  stAllNew_);
     layout->addLayout(total);
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* ok = buttons->addButton(QStringLiteral("Ясно"), QDialogButtonBox::AcceptRole);
+    ok->setObjectName(QStringLiteral("btnOk"));
     ok->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     layout->addWidget(buttons);

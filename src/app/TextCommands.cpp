@@ -71,6 +71,7 @@ void TTextCommands::AddToMenus(QMenu& edit, QMenu& text) {
     edit.addSeparator();
     edit.addActions({actCopyToLatinka, actPastFromLatinka});
     QMenu* convert = text.addMenu(QStringLiteral("Конвертировать"));
+    convert->setObjectName(QStringLiteral("miConvert"));
     for (std::size_t i = 0; i < DecodeActions.size(); ++i) {
         if (i == 4) convert->addSeparator();
         convert->addAction(DecodeActions[i]);

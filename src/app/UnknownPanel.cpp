@@ -10,6 +10,8 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
+#include "app/Localizer.h"
+#include "app/ProgramTexts.h"
 #include "app/PaneText.h"
 #include "app/Prompter.h"
 #include "app/UnknownWords.h"
@@ -19,6 +21,7 @@ namespace kunimor::app {
 TfrmUnknown::TfrmUnknown(const TUnknownWords& words, QTextEdit& sourcePane, TPrompter& prompter, QWidget* parent)
     : TPanelFrame(QStringLiteral("Неизвестные слова"), parent), words_(words), sourcePane_(sourcePane),
       prompter_(prompter), grdUnknown_(new QTableWidget(0, 2, this)) {
+    grdUnknown_->setObjectName(QStringLiteral("grdUnknown"));
     grdUnknown_->setHorizontalHeaderLabels({QStringLiteral("Слова"), QStringLiteral("Повт.")});
     grdUnknown_->verticalHeader()->hide();
     grdUnknown_->verticalHeader()->setDefaultSectionSize(18);
@@ -32,6 +35,7 @@ TfrmUnknown::TfrmUnknown(const TUnknownWords& words, QTextEdit& sourcePane, TPro
     grdUnknown_->setFrameShape(QFrame::NoFrame);
     grdUnknown_->setContextMenuPolicy(Qt::CustomContextMenu);
     auto* save = new QPushButton(QStringLiteral("Сохранить в файл"), this);
+    save->setObjectName(QStringLiteral("btnSave"));
     save->setFlat(true);
     Content()->addWidget(grdUnknown_, 1);
     Content()->addWidget(save);
@@ -65,13 +69,13 @@ void TfrmUnknown::ShowMenu(const QPoint& at) {
     if (row >= 0) grdUnknown_->selectRow(row);
     QMenu menu(this);
     if (row >= 0) {
-        QAction* search = menu.addAction(QStringLiteral("Найти в тексте"), [this, row] { SearchInText(row); });
-        search->setToolTip(QStringLiteral("Найти вхождение слова в тексте"));
+        QAction* search = menu.addAction(Msg(TMsg::FindInText), [this, row] { SearchInText(row); });
+        search->setToolTip(Msg(TMsg::FindInTextHint));
         menu.addSeparator();
     }
-    QMenu* sort = menu.addMenu(QStringLiteral("Сортировать..."));
-    sort->addAction(QStringLiteral("по алфавиту"), [this] { SetSortByCount(false); });
-    sort->addAction(QStringLiteral("по частоте"), [this] { SetSortByCount(true); });
+    QMenu* sort = menu.addMenu(Msg(TMsg::SortMenu));
+    sort->addAction(Msg(TMsg::SortAlphabetically), [this] { SetSortByCount(false); });
+    sort->addAction(Msg(TMsg::SortByCount), [this] { SetSortByCount(true); });
     menu.exec(grdUnknown_->viewport()->mapToGlobal(at));
 }
 
@@ -95,14 +99,14 @@ void TfrmUnknown::SearchInText(int row) {
 }
 
 QString TfrmUnknown::FreeFileName(const QString& folder) {
-    const QString base = QStringLiteral("неизвестные слова");
+    const QString base = Msg(TMsg::UnknownFileName);
     QString name = base + QStringLiteral(".txt");
     for (int n = 1; QFile::exists(QDir(folder).filePath(name)); ++n) name = base + QString::number(n) + ".txt";
     return QDir(folder).filePath(name);
 }
 
 void TfrmUnknown::SaveToFile() {
-    const QString file = prompter_.ChooseSaveFile(this, QStringLiteral("Сохранить неизвестные слова"),
+    const QString file = prompter_.ChooseSaveFile(this, Msg(TMsg::SaveUnknown),
                                                   FreeFileName(QDir::currentPath()));
     if (file.isEmpty()) return;
     QString text;
@@ -112,11 +116,11 @@ void TfrmUnknown::SaveToFile() {
     if (out.open(QIODevice::WriteOnly | QIODevice::Truncate) && out.write(bytes) == bytes.size() && out.flush()) {
         out.close();
         prompter_.Ask(this, QStringLiteral("Information"),
-                      QStringLiteral("Список неизвестных слов сохранен\rв файл \"%1\"").arg(file), TButtons::Ok,
+                      Msg(TMsg::UnknownSaved).arg(file), TButtons::Ok,
                       TIcon::Information, TAnswer::Ok);
         return;
     }
-    prompter_.Ask(this, QStringLiteral("Error"), QStringLiteral("Список не сохранен!"), TButtons::Ok, TIcon::Error,
+    prompter_.Ask(this, QStringLiteral("Error"), Msg(TMsg::UnknownNotSaved), TButtons::Ok, TIcon::Error,
                   TAnswer::Ok);
 }
 

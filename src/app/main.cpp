@@ -13,6 +13,7 @@
 #include "app/RequestCommands.h"
 #include "app/RequestServer.h"
 #include "app/SettingsFolder.h"
+#include "app/ShippedFolder.h"
 #include "dictionary/DataFolder.h"
 
 int main(int argc, char* argv[]) {
@@ -41,6 +42,7 @@ int main(int argc, char* argv[]) {
     kunimor::app::TStartOptions options;
     options.DataFolder = kunimor::DataFolder(dictOption);
     options.SettingsFolder = kunimor::app::SettingsFolder(QApplication::applicationDirPath().toStdString());
+    options.LanguageFolder = kunimor::app::ShippedFolder(QApplication::applicationDirPath().toStdString(), "lng");
     options.SecondInstance = probe.SecondInstance();
     if (!files.isEmpty()) options.OpenFile = files.front().toStdString();
 

@@ -35,6 +35,9 @@ int RunLatinCommand(std::vector<std::string> args);
 int RunRecodeCommand(std::vector<std::string> args);
 extern const std::string_view kLatinUsage;
 extern const std::string_view kRecodeUsage;
+// transcribe: Cyrillic text in Latin letters (the interface language files).
+int RunTranscribeCommand(std::vector<std::string> args);
+extern const std::string_view kTranscribeUsage;
 
 // analyze ru|be WORD..., forms ru|be LEMMA: the readings stem seeking finds
 // for words, and the form tables of the words with a dictionary form.

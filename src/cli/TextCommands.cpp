@@ -15,6 +15,7 @@
 #include "ground/CodePages.h"
 #include "ground/Cp1251.h"
 #include "ground/LatinkaSettings.h"
+#include "ground/Transcription.h"
 
 namespace kunimor::cli {
 
@@ -32,6 +33,12 @@ const std::string_view kRecodeUsage =
     "                                output; CP is cp1251, cp866, cp1257 (the Belarusian\n"
     "                                Latin script), utf-8, utf-16, koi8-r, mac or iso-8859-5;\n"
     "                                --numeric-refs and --lossy as for latin\n";
+
+const std::string_view kTranscribeUsage =
+    "  transcribe latin|translit-be|translit-ru|translit-uk [FILE] [--out FILE]\n"
+    "                                Cyrillic UTF-8 text in the Belarusian Latin script or\n"
+    "                                in plain ASCII letters (Belarusian, Russian or\n"
+    "                                Ukrainian rules); what has no rule stays as it is\n";
 
 namespace {
 
@@ -132,6 +139,39 @@ int RunRecodeCommand(std::vector<std::string> args) {
     const std::string cyrillic = ConvertText(false, fromIndex, input.bytes, true, lossy ? nullptr : &problem);
     RequireReadable(problem, input);
     WriteOutput(ConvertText(true, toIndex, cyrillic, DopLatCoding == 1));
+    return kExitOk;
+}
+
+int RunTranscribeCommand(std::vector<std::string> args) {
+    const std::optional<std::string> out = TakeOption(args, "--out");
+    RequireNoOptions(args);
+    if (args.empty()) throw UsageError("transcribe: which of latin, translit-be, translit-ru or translit-uk?");
+    const std::string how = args.front();
+    args.erase(args.begin());
+    RequireArgumentCount(args, 0, 1, "transcribe " + how);
+    const std::pair<const char*, TTranscription> kinds[] = {{"latin", TTranscription::BelarusianLatin},
+                                                            {"translit-be", TTranscription::BelarusianTranslit},
+                                                            {"translit-ru", TTranscription::RussianTranslit},
+                                                            {"translit-uk", TTranscription::UkrainianTranslit}};
+    const auto kind = std::ranges::find_if(kinds, [&](const auto& k) { return how == k.first; });
+    if (kind == std::end(kinds)) throw UsageError("transcribe: unknown script \"" + how + "\"");
+
+    const std::string written = Transcribe(ReadInput(args).bytes, kind->second);
+    if (!out) {
+        WriteOutput(written);
+        return kExitOk;
+    }
+    // Written whole or not at all: a build step must not leave half a file.
+    const std::filesystem::path target(*out);
+    const std::filesystem::path temporary = target.string() + ".tmp";
+    std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
+    file.write(written.data(), static_cast<std::streamsize>(written.size()));
+    file.close();
+    std::error_code error;
+    if (!file || (std::filesystem::rename(temporary, target, error), error)) {
+        std::filesystem::remove(temporary, error);
+        throw Error(PathText(target) + ": cannot be written");
+    }
     return kExitOk;
 }
 

@@ -18,6 +18,7 @@ const CommandGroup kGroups[] = {
     {"translations", kTranslationsUsage, RunTranslationsCommand},
     {"latin", kLatinUsage, RunLatinCommand},
     {"recode", kRecodeUsage, RunRecodeCommand},
+    {"transcribe", kTranscribeUsage, RunTranscribeCommand},
     {"analyze", kAnalyzeUsage, RunAnalyzeCommand},
     {"forms", kFormsUsage, RunFormsCommand},
     {"translate", kTranslateUsage, RunTranslateCommand},

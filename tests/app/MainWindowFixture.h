@@ -28,6 +28,7 @@ protected:
         options.DataFolder = data_->Path() / "data";
         options.SettingsFolder = settingsDir.Path();
         options.SecondInstance = secondInstance;
+        options.LanguageFolder = languageFolder;
         return std::make_unique<kunimor::app::TfrmKunimor>(options, prompter);
     }
 
@@ -55,6 +56,7 @@ protected:
 
     TempDir settingsDir;
     TScriptedPrompter prompter;
+    std::filesystem::path languageFolder;  // empty: the built-in texts
     static inline std::unique_ptr<TempDir> data_;
 };
 

@@ -129,6 +129,27 @@ recode_invalid)
   feed 'ok \xc3(' 0 "$cli" recode --from utf-8 --to koi8-r --lossy
   expect_out "ok ?("
   ;;
+transcribe)
+  run 2 "$cli" transcribe
+  expect_err "transcribe: which of latin, translit-be, translit-ru or translit-uk?"
+  run 2 "$cli" transcribe gothic
+  expect_err 'transcribe: unknown script "gothic"'
+  # Keys and markup are ASCII and stay; "→" has no Windows-1251 byte and stays too.
+  feed 'actQuit.Caption=Выйсці → Беларусь\\Жыццё\n' 0 "$cli" transcribe latin
+  expect_out 'actQuit.Caption=Vyjsci → Biełaruś\Žyccio'
+  feed 'Щука и ЖУК, хлеб\n' 0 "$cli" transcribe translit-ru
+  expect_out 'Shchuka i ZHUK, khleb'
+  feed 'Гаворка ўсё\n' 0 "$cli" transcribe translit-be
+  expect_out 'Havorka wsyo'
+  feed 'Їжак і ґанок є\n' 0 "$cli" transcribe translit-uk
+  expect_out 'Yizhak i ganok ye'
+  # --out writes the file whole, and only on success.
+  printf 'мова' >"$tmp/in.txt"
+  run 0 "$cli" transcribe translit-ru "$tmp/in.txt" --out "$tmp/made.txt"
+  [ "$(cat "$tmp/made.txt")" = "mova" ] || fail "--out wrote: $(cat "$tmp/made.txt")"
+  run 1 "$cli" transcribe translit-ru "$tmp/in.txt" --out "$tmp/no/such/folder/made.txt"
+  expect_err "cannot be written"
+  ;;
 *)
   fail "unknown case $case_name"
   ;;
