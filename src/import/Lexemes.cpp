@@ -73,6 +73,16 @@ void RepairBelarusianParticiple(TFormTable& t, TImportReport& report) {
         genitive = dative;
         report.Count("repaired", "Belarusian participle: feminine genitive equal to the neuter nominative");
     }
+    // Participles of verbs in -ваць have one н (выкарыстоўваны); the data doubles it.
+    const std::string doubled("ванн"_cp1251);
+    for (auto& [main, alt] : t) {
+        for (std::string* f : {&main, &alt}) {
+            const size_t at = f->rfind(doubled);
+            if (at == std::string::npos) continue;
+            f->erase(at + doubled.size() - 1, 1);
+            report.Count("repaired", "Belarusian participle: нн of a -ваць verb");
+        }
+    }
     if (!EndsWith(neuter, "ае"_cp1251)) return;
     // The short feminine and neuter end in -а, the short plural is the full masculine.
     const std::string shortForm = neuter.substr(0, neuter.size() - 1);

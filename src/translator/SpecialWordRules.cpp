@@ -72,24 +72,25 @@ int32_t TSpecialWords::TranslationWritten(const TWordEl* el, std::string_view te
     return 0;
 }
 
-// Whether the phrase after a preposition is in case c and no other.
-bool PhraseInCase(TWordEl* prep, int c) {
+// The one case of the nominal readings of the word after a preposition; 0
+// when they are in several or there are none.
+int PhraseCase(TWordEl* prep) {
     TWordEl* next = prep->Next;
-    if (!next || SepAfter(prep) != ' ') return false;
-    bool found = false;
+    if (!next || SepAfter(prep) != ' ') return 0;
+    int c = 0;
     for (const TWordForm* f = next->Readings; f; f = f->Next) {
         if (!IsNominalReading(*f)) continue;
-        if (f->Case != c) return false;
-        found = true;
+        if (c != 0 && f->Case != c) return 0;
+        c = f->Case;
     }
-    return found;
+    return c;
 }
 
 // Whether the phrase after у is a genitive: Russian у takes nothing else;
 // after Belarusian у a word that may also be a locative is one (у памяці),
 // unless it is a personal pronoun (у нас).
 bool PossessiveFollows(const TBelModule& module, TWordEl* prep) {
-    if (SourceLang == kRussian) return PhraseInCase(prep, 2);
+    if (SourceLang == kRussian) return PhraseCase(prep) == 2;
     TWordEl* next = prep->Next;
     if (!next || SepAfter(prep) != ' ') return false;
     bool genitive = false, locative = false;
@@ -117,20 +118,6 @@ void TSpecialWords::KeepPossessiveU(TWordEl* el) {
     AppendWordForm(el->Trans, u);
 }
 
-// The one case of the nominal readings of the word after a preposition; 0
-// when they are in several or there are none.
-int PhraseCase(TWordEl* prep) {
-    TWordEl* next = prep->Next;
-    if (!next || SepAfter(prep) != ' ') return 0;
-    int c = 0;
-    for (const TWordForm* f = next->Readings; f; f = f->Next) {
-        if (!IsNominalReading(*f)) continue;
-        if (c != 0 && f->Case != c) return 0;
-        c = f->Case;
-    }
-    return c;
-}
-
 void TSpecialWords::ChooseByGovernedCase(TWordEl* el) {
     const TWordForm* r = el->Readings;
     if (!r || r->Kind != kUnchangeable || r->PrepCases == 0 || !el->Trans || !el->Trans->Next) return;
@@ -148,7 +135,7 @@ void TSpecialWords::ChooseByGovernedCase(TWordEl* el) {
 // Belarusian з: with a genitive it says where from (из), with an
 // instrumental with whom or what (с).
 void TSpecialWords::ChooseFromPreposition(TWordEl* el) const {
-    if (PhraseInCase(el, 2)) KeepTranslation(el, TranslationWritten(el, "из"_cp1251));
+    if (PhraseCase(el) == 2) KeepTranslation(el, TranslationWritten(el, "из"_cp1251));
 }
 
 // A one-letter capital before a full stop is someone's initial; it stays

@@ -106,9 +106,9 @@ TEST_P(Replacement, AnotherParadigmAsksAndFollowsTheAnswer) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Answers, Replacement,
-                         ::testing::Values(ReplacementCase{"KeepOld", kKeepOld, 28, kDomParadigm, 37},
-                                           ReplacementCase{"Replace", kReplaceOld, 28, kBratParadigm, 37},
-                                           ReplacementCase{"KeepBoth", kKeepBoth, 38, kDomParadigm, 38}),
+                         ::testing::Values(ReplacementCase{"KeepOld", kKeepOld, 28, kDomParadigm, 39},
+                                           ReplacementCase{"Replace", kReplaceOld, 28, kBratParadigm, 39},
+                                           ReplacementCase{"KeepBoth", kKeepBoth, 40, kDomParadigm, 40}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(EditModule, AWordOfAnotherKindIsNoCandidate) {
