@@ -29,6 +29,12 @@ int CountForms(const TFormTable& table) {
     return n;
 }
 
+void AddWord(TDictionaryBuilder& builder, int lang, const TLexeme& w, const std::string& stem, int16_t etalon,
+             const TPrepositionCases& prepositions) {
+    const int16_t tag = w.Kind == kUnchangeable ? PrepositionTag(prepositions, lang, stem) : WordTag(w);
+    builder.IndexLemma(lang, w.Lemma, w.Kind, w.Kind == kNoun ? w.Gender : 0, builder.AddWord(lang, stem, etalon, tag));
+}
+
 }  // namespace
 
 std::vector<TLemma> AddGeneratorWords(TDictionaryBuilder& builder, int lang, std::vector<TLexeme>& lexemes,
@@ -68,16 +74,15 @@ std::vector<TLemma> AddGeneratorWords(TDictionaryBuilder& builder, int lang, std
             }
             const int rodChislo = w.Kind == kNoun ? w.Gender : 0;
             std::vector<std::string> dropped = p.Dropped;
+            std::vector<TWordParadigm> suppletive;
             for (const TFormTable& group : SuppletiveGroups(table, p.Stem)) {
-                const TWordParadigm g = WordParadigmFromForms(lang, w.Kind, group);
+                TWordParadigm g = WordParadigmFromForms(lang, w.Kind, group);
                 if (g.Stem.empty()) continue;
-                const int32_t no = builder.AddWord(lang, g.Stem, builder.AddParadigm(lang, w.Kind, rodChislo, g.Forms, g.Stem), WordTag(w));
-                builder.IndexLemma(lang, w.Lemma, w.Kind, rodChislo, no);
-                report.Count("taken", language + " words: suppletive forms as a word of the same lemma");
                 std::erase_if(dropped, [&](const std::string& form) {
                     return std::find(g.Dropped.begin(), g.Dropped.end(), form) == g.Dropped.end() &&
                            form[0] == g.Stem[0];
                 });
+                suppletive.push_back(std::move(g));
             }
             for (const std::string& form : dropped)
                 report.CountExample("dropped", language + " form: not built from the stem (suppletive or long ending)",
@@ -85,10 +90,16 @@ std::vector<TLemma> AddGeneratorWords(TDictionaryBuilder& builder, int lang, std
             forms -= static_cast<int>(dropped.size());
             etalon = builder.AddParadigm(lang, w.Kind, rodChislo, p.Forms, p.Stem);
             stem = p.Stem;
+            // The word itself first, so that it wins a tie with its suppletive
+            // forms (быть before есть).
+            AddWord(builder, lang, w, stem, etalon, prepositions);
+            for (const TWordParadigm& g : suppletive) {
+                const int32_t no = builder.AddWord(lang, g.Stem, builder.AddParadigm(lang, w.Kind, rodChislo, g.Forms, g.Stem), WordTag(w));
+                builder.IndexLemma(lang, w.Lemma, w.Kind, rodChislo, no);
+                report.Count("taken", language + " words: suppletive forms as a word of the same lemma");
+            }
         }
-        const int16_t tag = w.Kind == kUnchangeable ? PrepositionTag(prepositions, lang, stem) : WordTag(w);
-        const int32_t no = builder.AddWord(lang, stem, etalon, tag);
-        builder.IndexLemma(lang, w.Lemma, w.Kind, w.Kind == kNoun ? w.Gender : 0, no);
+        if (w.Kind == kUnchangeable) AddWord(builder, lang, w, stem, etalon, prepositions);
         report.Count("taken", language + " words", 1);
         report.Count("taken", language + " forms", forms);
         if (IsVerb(w.Kind)) verbs.push_back({w.Lemma, w.Kind, {table[5].first, table[8].first}});

@@ -15,6 +15,7 @@ namespace kunimor::import {
 // placed in the project's form slots.
 struct TLexeme {
     std::string Lemma;   // dictionary text of the data's lemma
+    int Homonym = 0;     // the data's homonym mark: 0 none, 1..3 for ¹²³
     int Kind = 0;
     int Gender = 0;      // nouns: RodChislo from the gender tag
     bool Animate = false;
@@ -37,7 +38,10 @@ public:
     // One generator entry: its analysis ("lemma<tags>") and its surface form.
     void Add(std::string_view analysis, std::string_view surface);
 
-    std::vector<TLexeme>& Lexemes() { return lexemes_; }
+    // The words in the order the generator gave them, except that homonyms
+    // (нажать¹ нажму, нажать² нажну) stand in the order of their marks, so
+    // that the first sense gets the lower word number and wins a tie.
+    std::vector<TLexeme>& Lexemes();
 
 private:
     int lang_;
@@ -48,7 +52,8 @@ private:
 
 // The word's forms by slot: a second text for a taken slot becomes its
 // alternative, fallbacks fill only empty main forms, and the known faults of
-// the Russian noun data and of the Belarusian participles are repaired. Counts what it drops and repairs.
+// the Russian noun data, of the participles and adverbs and of doubled
+// letters are repaired. Counts what it drops and repairs.
 TFormTable FormTableOf(int lang, const TLexeme& lexeme, TImportReport& report);
 
 }  // namespace kunimor::import

@@ -73,6 +73,21 @@ bool RestrictSubjectAndGroup(const TSubject& subject, const TVerbGroup& group, T
     return removed;
 }
 
+// A nominative adjective right after the verbs, with no noun after it, is
+// the predicate (файлы былі выдалены): it agrees with the subject, which
+// chooses among a participle's short forms (удален, удалены).
+bool RestrictPredicate(TWordEl* lastVerb, unsigned genders) {
+    TWordEl* el = lastVerb->Next;
+    if (!el || SepAfter(lastVerb) != ' ' || genders == 0) return false;
+    if (el->Next && SepAfter(el) == ' ' && (KindSetOf(el->Next) & KindBit(kNoun))) return false;
+    const auto nominative = [](const TWordForm& f) { return f.Kind == kAdjective && f.Form >= 1 && f.Form <= 4; };
+    bool agrees = false;
+    for (const TWordForm* f = el->Readings; f && !agrees; f = f->Next)
+        agrees = nominative(*f) && ((genders >> f->Gender) & 1);
+    if (!agrees) return false;
+    return RemoveReadings(el, [&](const TWordForm& f) { return nominative(f) && !((genders >> f.Gender) & 1); });
+}
+
 }  // namespace
 
 TVerbSweep::TVerbSweep(const TWordEl* first, const TWordEl* last) {
@@ -100,6 +115,7 @@ bool ApplySubjectVerbRule(TBelModule& module, const TVerbGroup& group, TWordEl* 
     const bool agrees = subject.Match == TSubjectMatch::Agrees;
     if (agrees && subject.BeforeVerbs) {
         removed |= RestrictSubjectAndGroup(subject, group, lastVerb);
+        removed |= RestrictPredicate(lastVerb, subject.Genders);
         removed |= DropAround(module, subject.Bound, lastVerb->Next, false, sweep);
         const TNounPhrase object = FindNounPhrase(module, lastVerb->Next, false, true);
         if (object.Found) removed |= ApplyVerbBeforePhrase(lastVerb, object.Bound, object.Agree, false);

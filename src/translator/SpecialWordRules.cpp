@@ -27,6 +27,9 @@ public:
     TWordEl* Apply(TWordEl* el);
     // у with a genitive (у нас, у файла) is у in both languages.
     void KeepPossessiveU(TWordEl* el);
+    // The case of the phrase after a preposition chooses among its
+    // translations (да вечара: до, not к).
+    void ChooseByGovernedCase(TWordEl* el);
 
 private:
     int32_t Source(std::string_view stem, std::string_view lemma = {}) const {
@@ -69,24 +72,25 @@ int32_t TSpecialWords::TranslationWritten(const TWordEl* el, std::string_view te
     return 0;
 }
 
-// Whether the phrase after a preposition is in case c and no other.
-bool PhraseInCase(TWordEl* prep, int c) {
+// The one case of the nominal readings of the word after a preposition; 0
+// when they are in several or there are none.
+int PhraseCase(TWordEl* prep) {
     TWordEl* next = prep->Next;
-    if (!next || SepAfter(prep) != ' ') return false;
-    bool found = false;
+    if (!next || SepAfter(prep) != ' ') return 0;
+    int c = 0;
     for (const TWordForm* f = next->Readings; f; f = f->Next) {
         if (!IsNominalReading(*f)) continue;
-        if (f->Case != c) return false;
-        found = true;
+        if (c != 0 && f->Case != c) return 0;
+        c = f->Case;
     }
-    return found;
+    return c;
 }
 
 // Whether the phrase after у is a genitive: Russian у takes nothing else;
 // after Belarusian у a word that may also be a locative is one (у памяці),
 // unless it is a personal pronoun (у нас).
 bool PossessiveFollows(const TBelModule& module, TWordEl* prep) {
-    if (SourceLang == kRussian) return PhraseInCase(prep, 2);
+    if (SourceLang == kRussian) return PhraseCase(prep) == 2;
     TWordEl* next = prep->Next;
     if (!next || SepAfter(prep) != ' ') return false;
     bool genitive = false, locative = false;
@@ -114,10 +118,24 @@ void TSpecialWords::KeepPossessiveU(TWordEl* el) {
     AppendWordForm(el->Trans, u);
 }
 
+void TSpecialWords::ChooseByGovernedCase(TWordEl* el) {
+    const TWordForm* r = el->Readings;
+    if (!r || r->Kind != kUnchangeable || r->PrepCases == 0 || !el->Trans || !el->Trans->Next) return;
+    const int c = PhraseCase(el);
+    if (c == 0 || !((r->PrepCases >> c) & 1)) return;
+    // Towards a person each language says it its own way (да сяброў: к
+    // друзьям), so there the ranking stands.
+    if (IsPersonalPronoun(module_, el->Next) || AccDiffers(module_, el->Next)) return;
+    const auto governs = [c](const TWordForm& t) { return ((t.PrepCases >> c) & 1) != 0; };
+    bool any = false;
+    for (const TWordForm* t = el->Trans; t && !any; t = t->Next) any = governs(*t);
+    if (any) RemoveWordForms(el->Trans, [&](const TWordForm& t) { return !governs(t); });
+}
+
 // Belarusian з: with a genitive it says where from (из), with an
 // instrumental with whom or what (с).
 void TSpecialWords::ChooseFromPreposition(TWordEl* el) const {
-    if (PhraseInCase(el, 2)) KeepTranslation(el, TranslationWritten(el, "из"_cp1251));
+    if (PhraseCase(el) == 2) KeepTranslation(el, TranslationWritten(el, "из"_cp1251));
 }
 
 // A one-letter capital before a full stop is someone's initial; it stays
@@ -258,6 +276,7 @@ void ApplySpecialWords(TBelModule& module) {
     TSpecialWords rules(module);
     for (TWordEl* el = ElementList; el;) {
         rules.KeepPossessiveU(el);
+        rules.ChooseByGovernedCase(el);
         el = rules.Apply(el);
     }
 }

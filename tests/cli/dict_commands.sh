@@ -10,9 +10,9 @@ source "$(dirname "$0")/harness.sh"
 fixture_counts="WForms 26
 EtalonB 15
 EtalonR 16
-Trans 43
-WordsB 39
-WordsR 37
+Trans 45
+WordsB 40
+WordsR 39
 StemB 9
 StemR 4
 CollocB 1

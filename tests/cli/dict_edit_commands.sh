@@ -28,7 +28,7 @@ add)
   grep -qF 'dry run: nothing written' "$tmp/out" || fail "the dry run does not say so"
   unchanged "a dry run"
   run 0 "$cli" dict add "$tmp/data" "$tmp/pairs"
-  grep -qF 'line 2: added be "чырвоны" word 41 (adjective' "$tmp/out" || fail "чырвоны not added: $(cat "$tmp/out")"
+  grep -qF 'line 2: added be "чырвоны" word 42 (adjective' "$tmp/out" || fail "чырвоны not added: $(cat "$tmp/out")"
   grep -qF 'line 3: reused ru "дом" word 28' "$tmp/out" || fail "дом not reused"
   grep -qF 'added 4 word(s), reused 2, linked 2 pair(s), 1 already linked, refused 0 line(s)' "$tmp/out" ||
     fail "wrong summary: $(cat "$tmp/out")"
@@ -38,8 +38,8 @@ add)
   [ ! -e "$tmp/data/EtalonB.kmr.bak" ] || fail "an unchanged table was written"
   # A second run finds everything in place and writes nothing.
   run 0 "$cli" dict add "$tmp/data" "$tmp/pairs"
-  expect_out "$(printf '%s\n' 'line 1: reused ru "стол" word 38' 'line 1: reused be "стол" word 40' \
-    'line 1: already linked' 'line 2: reused ru "красный" word 39' 'line 2: reused be "чырвоны" word 41' \
+  expect_out "$(printf '%s\n' 'line 1: reused ru "стол" word 40' 'line 1: reused be "стол" word 41' \
+    'line 1: already linked' 'line 2: reused ru "красный" word 41' 'line 2: reused be "чырвоны" word 42' \
     'line 2: already linked' 'line 3: reused ru "дом" word 28' 'line 3: reused be "дом" word 30' \
     'line 3: already linked' \
     'added 0 word(s), reused 6, linked 0 pair(s), 3 already linked, refused 0 line(s)' 'saved nothing: no change')"

@@ -259,7 +259,8 @@ TEST_F(DictionaryImportTest, ParticiplesBecomeWordsLinkedAsTheirVerbs) {
         {kRussian, "удален", {1 * 2 + 1}},         // short forms: alternatives of the nominatives
         {kRussian, "удалено", {3 * 2 + 1}},
         {kRussian, "удалены", {4 * 2 + 1}},
-        {kBelarusian, "выдалена", {3 * 2 + 1}},    // the short neuter the data lacks
+        {kBelarusian, "выдалена", {2 * 2 + 1, 3 * 2 + 1}},  // the short forms the data lacks
+        {kBelarusian, "выдалены", {1 * 2, 4 * 2 + 1}},
         {kBelarusian, "выдаленае", {3 * 2}},       // no longer the feminine genitive
         {kBelarusian, "выдаленай", {6 * 2, 10 * 2}},
     };

@@ -121,6 +121,11 @@ TEST_F(SentenceTranslation, CommonReadingsAndWholeWordsWin) {
         // з says where from with a genitive, with whom with an instrumental
         {kBelarusian, "з дома", "из дома"},
         {kBelarusian, "з братам", "с братом"},
+        // the case after a preposition chooses its translation, except
+        // towards a person, where each language says it its own way
+        {kBelarusian, "да дома", "до дома"},
+        {kBelarusian, "да брата", "к брату"},
+        {kRussian, "до дома", "да дома"},
         // у with a genitive is у in both languages
         {kRussian, "у брата", "у брата"},
         {kBelarusian, "у брата", "у брата"},
