@@ -10,8 +10,10 @@
 #include "morphology/FormSynthesis.h"
 #include "morphology/FormsText.h"
 
+#include <algorithm>
 #include <limits>
 #include <set>
+#include <tuple>
 
 namespace kunimor::import {
 
@@ -101,6 +103,46 @@ int TDictionaryBuilder::KindOfWord(int lang, int32_t wordNo) const {
     if (wordNo < 1 || wordNo > static_cast<int32_t>(wordEtalon_[lang].size())) return 0;
     const int16_t etalon = wordEtalon_[lang][wordNo - 1];
     return etalon < 1 ? kUnchangeable : paradigmKinds_[lang][etalon - 1];
+}
+
+std::vector<TDictionaryBuilder::TFormRef> TDictionaryBuilder::WordsWithForm(int lang, const std::string& form) const {
+    constexpr int kMaxForms = 30;
+    std::vector<TFormRef> found;
+    for (size_t length = 0; length <= form.size(); ++length) {
+        const std::string stem = form.substr(0, length);
+        for (auto it = words_[lang].lower_bound({stem, std::numeric_limits<int16_t>::min()});
+             it != words_[lang].end() && it->first.first == stem; ++it) {
+            const int16_t etalon = it->first.second;
+            if (etalon < 1) {
+                if (stem == form) found.push_back({it->second, 1, false, kUnchangeable});
+                continue;
+            }
+            const std::string& forms = paradigmForms_[lang][etalon - 1];
+            for (int f = 1; f <= kMaxForms; ++f)
+                for (const bool alt : {false, true}) {
+                    std::string built;
+                    if (TryBuildForm(lang, stem, forms, true, built, alt, f) && built == form)
+                        found.push_back({it->second, f, alt, paradigmKinds_[lang][etalon - 1]});
+                }
+        }
+    }
+    std::sort(found.begin(), found.end(), [](const TFormRef& a, const TFormRef& b) {
+        return std::tuple(a.Kind != kUnchangeable, a.No, a.Form, a.Alt) <
+               std::tuple(b.Kind != kUnchangeable, b.No, b.Form, b.Alt);
+    });
+    return found;
+}
+
+void TDictionaryBuilder::MarkCollocationStart(int lang, int32_t wordNo) {
+    constexpr int32_t kFirstWordFlag = 1;
+    Table& t = Tbl(WordsTable(lang));
+    t.SetIndexFieldNames("No");
+    if (t.FindKey({Value(wordNo)})) {
+        t.Edit();
+        t.Set(WordsField::Tag, Value(t.GetInt(WordsField::Tag) | kFirstWordFlag));
+        t.Post();
+    }
+    t.SetIndexName(SpecOf(WordsTable(lang)).activeIndex);
 }
 
 void TDictionaryBuilder::Write(const std::filesystem::path& dir) {

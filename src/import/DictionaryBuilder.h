@@ -42,6 +42,19 @@ public:
     const std::string& FormsOfWord(int lang, int32_t wordNo) const;
     int KindOfWord(int lang, int32_t wordNo) const;
 
+    // The words one of whose forms is spelled so, with that form: unchangeable
+    // words first, then by word number and form. Only forms that begin with
+    // their word's stem are found.
+    struct TFormRef {
+        int32_t No;
+        int Form;
+        bool Alt;
+        int Kind;
+    };
+    std::vector<TFormRef> WordsWithForm(int lang, const std::string& form) const;
+    // Sets the first-word flag of a word's Tag: a collocation begins with it.
+    void MarkCollocationStart(int lang, int32_t wordNo);
+
     int WordCount(int lang) const { return static_cast<int>(words_[lang].size()); }
     int ParadigmCount(int lang) const { return static_cast<int>(paradigms_[lang].size()); }
 
