@@ -1,6 +1,7 @@
 #include "import/PhraseCollocations.h"
 
 #include "dictionary/Schema.h"
+#include "ground/Cp1251Literal.h"
 #include "ground/Language.h"
 #include "morphology/WordKind.h"
 
@@ -19,6 +20,9 @@ int32_t TPhraseCollocations::Make(int lang, const std::string& phrase) {
     std::vector<TDictionaryBuilder::TFormRef> words;
     std::istringstream tokens(phrase);
     for (std::string token; tokens >> token;) {
+        // Belarusian ў after a vowel is euphony: the word is the one with у,
+        // and the collocation's text puts the ў back where it belongs.
+        if (lang == kBelarusian && token.front() == U'ў'_cp1251) token.front() = U'у'_cp1251;
         const auto found = builder_.WordsWithForm(lang, token);
         if (!found.empty()) {
             words.push_back(found.front());

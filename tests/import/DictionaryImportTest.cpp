@@ -292,17 +292,19 @@ TEST_F(DictionaryImportTest, ParticiplesBecomeWordsLinkedAsTheirVerbs) {
 TEST_F(DictionaryImportTest, SupplementPhrasesTranslateAsOneUnit) {
     WriteAtt(source / "rus-bel.autogen.att",
              {{"па<pr>", "па"}, {"калі<cnjsub>", "калі"}, {"ласка<n><f><nn><sg><nom>", "ласка"},
-              {"ласка<n><f><nn><sg><gen>", "ласкі"}, {"ён<prn><pers><p3><m><sg><nom>", "ён"}});
+              {"ласка<n><f><nn><sg><gen>", "ласкі"}, {"ён<prn><pers><p3><m><sg><nom>", "ён"},
+              {"умаўчанне<n><nt><nn><sg><nom>", "умаўчанне"}, {"умаўчанне<n><nt><nn><sg><loc>", "умаўчанні"}});
     WriteAtt(source / "bel-rus.autogen.att",
              {{"по<pr>", "по"}, {"пожалуйста<adv>", "пожалуйста"}, {"умолчание<n><nt><nn><sg><nom>", "умолчание"},
               {"умолчание<n><nt><nn><sg><dat>", "умолчанию"}, {"если<cnjsub>", "если"}});
     WriteAtt(source / "bel-rus.autobil.att", {{"калі<cnjsub>", "если<cnjsub>"}, {"па<pr>", "по<pr>"}});
     WriteAtt(source / "rus-bel.autobil.att", {{"если<cnjsub>", "калі<cnjsub>"}, {"по<pr>", "па<pr>"}});
     std::ofstream(dir.Path() / "supplement.tsv") << "по умолчанию\tпа змаўчанні\tadv\t0\n"
+                                                    "по умолчанию\tпа ўмаўчанні\tadv\t1\n"
                                                     "пожалуйста\tкалі ласка\tfunc\t0\n";
     const TImportReport report = ImportDictionary(options, log);
     EXPECT_EQ(report.Get("taken", "Russian phrases as collocations"), 1);
-    EXPECT_EQ(report.Get("taken", "Belarusian phrases as collocations"), 2);
+    EXPECT_EQ(report.Get("taken", "Belarusian phrases as collocations"), 3);
     EXPECT_EQ(report.Get("taken", "phrase words no generator has, as written"), 1);  // змаўчанні
     TBelModule m;
     ASSERT_TRUE(m.OpenDictionary(options.OutDir.string() + "/"));
@@ -312,6 +314,7 @@ TEST_F(DictionaryImportTest, SupplementPhrasesTranslateAsOneUnit) {
     } const cases[] = {
         {kRussian, "по умолчанию", "па змаўчанні"},
         {kBelarusian, "па змаўчанні", "по умолчанию"},
+        {kBelarusian, "па ўмаўчанні", "по умолчанию"},  // the word of умаўчанне, ў by euphony
         {kBelarusian, "калі ласка", "пожалуйста"},  // not калі → если
         {kRussian, "пожалуйста", "калі ласка"},
         {kBelarusian, "калі ён", "если ён"},         // калі alone keeps its own translation
