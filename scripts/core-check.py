@@ -63,7 +63,9 @@ def main():
                 # Unchangeable words a generator lacks are taken as written; the comment says so.
                 if len(fields) > 4 and "taken as written" in fields[4]:
                     continue
-                rows.append((path, no, fields[0], fields[1], fields[2]))
+                # A form in brackets only picks one of homonyms: the lemma is checked.
+                ru, be = (re.sub(r" \(.*\)$", "", f) for f in fields[:2])
+                rows.append((path, no, ru, be, fields[2]))
     known = {}
     for lang, column in (("ru", 2), ("be", 3)):
         words = sorted({r[column] for r in rows if " " not in r[column]})

@@ -10,8 +10,10 @@
 #include "morphology/FormSynthesis.h"
 #include "morphology/FormsText.h"
 
+#include <algorithm>
 #include <limits>
 #include <set>
+#include <tuple>
 
 namespace kunimor::import {
 
@@ -54,6 +56,7 @@ int32_t TDictionaryBuilder::AddWord(int lang, const std::string& stem, int16_t e
     auto [it, fresh] = words_[lang].try_emplace({stem, etalonNo}, 0);
     if (!fresh) return it->second;
     wordEtalon_[lang].push_back(etalonNo);
+    wordStem_[lang].push_back(stem);
     it->second = static_cast<int32_t>(wordEtalon_[lang].size());
     Table& t = Tbl(WordsTable(lang));
     t.Insert();
@@ -70,6 +73,7 @@ int32_t TDictionaryBuilder::AddWord(int lang, const std::string& stem, int16_t e
 void TDictionaryBuilder::AddExtraStems(int lang, int32_t wordNo, const std::string& stem, const std::string& forms) {
     Table& t = Tbl(lang == 1 ? TableId::StemB : TableId::StemR);
     for (const std::string& s : ExtraStems(lang, stem, forms)) {
+        extraStemWords_[lang].emplace(s, wordNo);
         t.Insert();
         t.Set(StemField::Stem, Value(s));
         t.Set(StemField::WordNo, Value(wordNo));
@@ -101,6 +105,51 @@ int TDictionaryBuilder::KindOfWord(int lang, int32_t wordNo) const {
     if (wordNo < 1 || wordNo > static_cast<int32_t>(wordEtalon_[lang].size())) return 0;
     const int16_t etalon = wordEtalon_[lang][wordNo - 1];
     return etalon < 1 ? kUnchangeable : paradigmKinds_[lang][etalon - 1];
+}
+
+std::vector<TDictionaryBuilder::TFormRef> TDictionaryBuilder::WordsWithForm(int lang, const std::string& form) const {
+    constexpr int kMaxForms = 30;
+    std::set<int32_t> candidates;  // words whose stem, or a stem its forms are built on, begins the form
+    for (size_t length = 0; length <= form.size(); ++length) {
+        const std::string prefix = form.substr(0, length);
+        for (auto it = words_[lang].lower_bound({prefix, std::numeric_limits<int16_t>::min()});
+             it != words_[lang].end() && it->first.first == prefix; ++it)
+            candidates.insert(it->second);
+        for (auto [it, end] = extraStemWords_[lang].equal_range(prefix); it != end; ++it) candidates.insert(it->second);
+    }
+    std::vector<TFormRef> found;
+    for (const int32_t no : candidates) {
+        const int16_t etalon = wordEtalon_[lang][no - 1];
+        const std::string& stem = wordStem_[lang][no - 1];
+        if (etalon < 1) {
+            if (stem == form) found.push_back({no, 1, false, kUnchangeable});
+            continue;
+        }
+        const std::string& forms = paradigmForms_[lang][etalon - 1];
+        for (int f = 1; f <= kMaxForms; ++f)
+            for (const bool alt : {false, true}) {
+                std::string built;
+                if (TryBuildForm(lang, stem, forms, true, built, alt, f) && built == form)
+                    found.push_back({no, f, alt, paradigmKinds_[lang][etalon - 1]});
+            }
+    }
+    std::sort(found.begin(), found.end(), [](const TFormRef& a, const TFormRef& b) {
+        return std::tuple(a.Kind != kUnchangeable, a.No, a.Form, a.Alt) <
+               std::tuple(b.Kind != kUnchangeable, b.No, b.Form, b.Alt);
+    });
+    return found;
+}
+
+void TDictionaryBuilder::MarkCollocationStart(int lang, int32_t wordNo) {
+    constexpr int32_t kFirstWordFlag = 1;
+    Table& t = Tbl(WordsTable(lang));
+    t.SetIndexFieldNames("No");
+    if (t.FindKey({Value(wordNo)})) {
+        t.Edit();
+        t.Set(WordsField::Tag, Value(t.GetInt(WordsField::Tag) | kFirstWordFlag));
+        t.Post();
+    }
+    t.SetIndexName(SpecOf(WordsTable(lang)).activeIndex);
 }
 
 void TDictionaryBuilder::Write(const std::filesystem::path& dir) {

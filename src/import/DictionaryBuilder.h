@@ -42,6 +42,18 @@ public:
     const std::string& FormsOfWord(int lang, int32_t wordNo) const;
     int KindOfWord(int lang, int32_t wordNo) const;
 
+    // The words one of whose forms is spelled so, with that form: unchangeable
+    // words first, then by word number and form.
+    struct TFormRef {
+        int32_t No;
+        int Form;
+        bool Alt;
+        int Kind;
+    };
+    std::vector<TFormRef> WordsWithForm(int lang, const std::string& form) const;
+    // Sets the first-word flag of a word's Tag: a collocation begins with it.
+    void MarkCollocationStart(int lang, int32_t wordNo);
+
     int WordCount(int lang) const { return static_cast<int>(words_[lang].size()); }
     int ParadigmCount(int lang) const { return static_cast<int>(paradigms_[lang].size()); }
 
@@ -57,6 +69,8 @@ private:
     std::vector<int> paradigmKinds_[2];
     std::map<std::pair<std::string, int16_t>, int32_t> words_[2];
     std::vector<int16_t> wordEtalon_[2];         // by number - 1
+    std::vector<std::string> wordStem_[2];       // by number - 1
+    std::multimap<std::string, int32_t> extraStemWords_[2];  // forms not beginning with the stem: я from м
     std::map<std::string, std::vector<TWordRef>> lemmas_[2];
 };
 

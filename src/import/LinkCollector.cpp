@@ -1,6 +1,7 @@
 #include "import/LinkCollector.h"
 
 #include "import/Participles.h"
+#include "import/Supplement.h"
 #include "ground/Language.h"
 #include "dictionary/Schema.h"
 #include "morphology/WordKind.h"
@@ -47,14 +48,23 @@ const std::string& TLinkCollector::DataSpelling(int lang, const std::string& lem
     return plainSpellings_.emplace(lemma, plain).first->second;
 }
 
-std::vector<int32_t> TLinkCollector::Words(int lang, const std::string& lemma, int kind, int gender,
+std::vector<int32_t> TLinkCollector::Words(int lang, const std::string& written, int kind, int gender,
                                            const char* what) {
+    const auto [bare, homonymForm] = SplitHomonymForm(written);
+    const std::string lemma(bare);
+    std::set<int32_t> withForm;
+    if (!homonymForm.empty())
+        for (const auto& f : builder_.WordsWithForm(lang, std::string(homonymForm))) withForm.insert(f.No);
     std::vector<int32_t> exact, ofKind;
     for (const auto& w : builder_.WordsOfLemma(lang, DataSpelling(lang, lemma))) {
         if (kind != kUndefinedKind && w.Kind != kind) continue;
+        if (!homonymForm.empty() && !withForm.contains(w.No)) continue;
         ofKind.push_back(w.No);
         if (gender == 0 || w.RodChislo == 0 || w.RodChislo == gender) exact.push_back(w.No);
     }
+    // A phrase neither generator has as one entry becomes a collocation.
+    if (ofKind.empty() && kind == kUnchangeable && lemma.find(' ') != std::string::npos)
+        if (const int32_t colloc = phrases_.Collocation(lang, lemma)) return {colloc};
     if (ofKind.empty()) report_.Count("dropped", std::string("pair: ") + what + " word not in the dictionary");
     return exact.empty() ? ofKind : exact;
 }
@@ -74,7 +84,8 @@ int TLinkCollector::Link(const std::string& ru, int ruKind, int ruGender, const 
                          int beGender, Change change) {
     const auto ruWords = Words(kRussian, ru, ruKind, ruGender, "Russian");
     const auto beWords = Words(kBelarusian, be, beKind, beGender, "Belarusian");
-    const int distance = EditDistance(ru, be);
+    const std::string ruLemma(SplitHomonymForm(ru).first), beLemma(SplitHomonymForm(be).first);
+    const int distance = EditDistance(ruLemma, beLemma);
     // A pronoun's pair names no kind: where its words of one kind meet words
     // of the same kind on the other side (он ↔ ён, both declined by gender),
     // only those pairs link; a link across kinds would carry forms over by
@@ -95,8 +106,8 @@ int TLinkCollector::Link(const std::string& ru, int ruKind, int ruGender, const 
         }
     }
     if (made > 0 && IsVerb(ruKind) && IsVerb(beKind)) {
-        LinkReflexiveHalves(ruWords, be, beKind, distance, change);
-        LinkParticiples(ru, ruKind, be, beKind, change);
+        LinkReflexiveHalves(ruWords, beLemma, beKind, distance, change);
+        LinkParticiples(ruLemma, ruKind, beLemma, beKind, change);
     }
     return made;
 }
@@ -205,8 +216,7 @@ void TLinkCollector::AddCore(const std::string& ru, const std::string& be, int k
         return true;
     });
     // The source words named, not the reflexive verbs Belarusian keeps apart.
-    for (const auto& w : builder_.WordsOfLemma(sourceLang, DataSpelling(sourceLang, sourceLang == kRussian ? ru : be)))
-        if (kind == kUndefinedKind || w.Kind == kind) covered.insert(w.No);
+    for (const int32_t no : Words(sourceLang, sourceLang == kRussian ? ru : be, kind, 0, "source")) covered.insert(no);
     if (made > 0) report_.Count("taken", "pairs from the core vocabulary");
     else report_.CountExample("dropped", "core pairs: a word not in the dictionary with that part of speech", ru + " " + be);
 }

@@ -11,6 +11,7 @@
 #include "import/DictionaryBuilder.h"
 #include "import/ImportReport.h"
 #include "import/ImportTypes.h"
+#include "import/PhraseCollocations.h"
 
 namespace kunimor::import {
 
@@ -30,7 +31,8 @@ namespace kunimor::import {
 // the core's translations win whatever the open data said.
 class TLinkCollector {
 public:
-    TLinkCollector(TDictionaryBuilder& builder, TImportReport& report) : builder_(builder), report_(report) {}
+    TLinkCollector(TDictionaryBuilder& builder, TImportReport& report)
+        : builder_(builder), report_(report), phrases_(builder, report) {}
 
     void AddCurated(const TCuratedPair& pair);
     void AddInduced(const TLemmaPair& pair);
@@ -55,7 +57,8 @@ private:
         bool ReflexiveHalf = false;
     };
     const std::string& DataSpelling(int lang, const std::string& lemma);
-    // The words of the language with this lemma, kind (0: any) and gender (0: any).
+    // The words of the language with this lemma, kind (0: any) and gender (0:
+    // any); for an unchangeable phrase no generator has, its collocation.
     std::vector<int32_t> Words(int lang, const std::string& lemma, int kind, int gender, const char* what);
     int CorrespondenceFlags(int32_t ruNo, int32_t beNo) const;
     void AddMissingFunctionWord(int lang, const std::string& word);
@@ -71,6 +74,7 @@ private:
 
     TDictionaryBuilder& builder_;
     TImportReport& report_;
+    TPhraseCollocations phrases_;
     std::map<std::pair<int32_t, int32_t>, TLink> links_;
     std::map<std::string, std::string> plainSpellings_;  // Belarusian lemmas with ё → as the data writes them
     std::set<int32_t> coreSources_[2];  // by source language: words whose translations the core ranks

@@ -43,8 +43,11 @@ std::vector<std::string> SplitFields(const std::string& line) {
 }
 
 // A lemma is lower-case letters of its language, words joined by a space or
-// a hyphen; that catches a Russian letter typed into a Belarusian word.
+// a hyphen, that catches a Russian letter typed into a Belarusian word;
+// a form in brackets after it picks one of homonyms: нажать (нажму).
 bool IsLemma(std::string_view word, int lang) {
+    if (const auto [lemma, form] = SplitHomonymForm(word); !form.empty())
+        return IsLemma(lemma, lang) && IsLemma(form, lang);
     if (word.empty() || word.front() == ' ' || word.back() == ' ') return false;
     const CharSet& letters = LettersOf(lang).lower;
     for (const char c : word) {
@@ -134,6 +137,12 @@ private:
 };
 
 }  // namespace
+
+std::pair<std::string_view, std::string_view> SplitHomonymForm(std::string_view lemma) {
+    const std::size_t open = lemma.find(" (");
+    if (open == std::string_view::npos || !lemma.ends_with(')')) return {lemma, {}};
+    return {lemma.substr(0, open), lemma.substr(open + 2, lemma.size() - open - 3)};
+}
 
 std::vector<TSupplementEntry> ReadSupplement(const std::string& path) { return TSupplementReader(path).Read(); }
 

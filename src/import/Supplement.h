@@ -1,6 +1,8 @@
 #pragma once
 
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace kunimor::import {
@@ -22,12 +24,18 @@ struct TSupplementEntry {
 };
 
 // Reads a supplement file: UTF-8, one pair a line as tab-separated fields
-// Russian, Belarusian, part of speech (noun, adj, adv, verb-perf,
+// Russian, Belarusian (each possibly with a form in brackets, below), part
+// of speech (noun, adj, adv, verb-perf,
 // verb-imperf, func, pron), priority and an optional comment; blank lines and
 // lines starting with # are skipped. Adverbs and function words are
 // unchangeable words. A first row "direction ru-be" (be-ru, both) makes the
 // file a core list of that direction. Throws kunimor::Error naming the file
 // and line of the first bad row, and of a pair of the same kind listed twice.
 std::vector<TSupplementEntry> ReadSupplement(const std::string& path);
+
+// A lemma may carry one of its forms in brackets to tell homonyms apart
+// ("нажать (нажму)", not the нажать of нажну): the lemma and that form, the
+// form empty when there is none.
+std::pair<std::string_view, std::string_view> SplitHomonymForm(std::string_view lemma);
 
 }  // namespace kunimor::import

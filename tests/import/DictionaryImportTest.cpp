@@ -7,6 +7,9 @@
 #include "dictionary/StemSeeker.h"
 #include "support/TempDir.h"
 #include "support/Text.h"
+#include "translator/ElementList.h"
+#include "translator/TranslateText.h"
+#include "ground/Alphabet.h"
 
 #include <gtest/gtest.h>
 
@@ -93,6 +96,20 @@ protected:
         options.SourceDir = source;
         options.OutDir = dir.Path() / "data";
         options.SupplementFile = dir.Path() / "supplement.tsv";
+    }
+
+    // The translation of a text by the dictionary imported into options.OutDir.
+    std::string Translate(TBelModule& m, int from, const char* text) {
+        std::string output;
+        TTranslateCallbacks callbacks;
+        callbacks.OutputProc = [&](int) { output += OutText; };
+        m.SetDirection(from);
+        SetAlphabet(from);
+        TranslateText(m, W(text), callbacks);
+        FreeElements(ElementList, -1);
+        m.SetDirection(kRussian);
+        SetAlphabet(kRussian);
+        return U(output);
     }
 
     // The Trans tag of the link between the words with these dictionary forms.
@@ -269,6 +286,61 @@ TEST_F(DictionaryImportTest, ParticiplesBecomeWordsLinkedAsTheirVerbs) {
     // Listed both ways like the verbs; the stand-in for a present passive only into Belarusian.
     EXPECT_EQ(LinkTag(m, "удаленный", "выдалены") & 15, 1 | 1 << 2);
     EXPECT_EQ(LinkTag(m, "используемый", "выкарыстоўваны") & 15, 3 | 1 << 2);
+}
+
+// Fixed phrases of the supplement become collocations and translate as one
+// unit both ways, each word in the form the phrase writes it.
+TEST_F(DictionaryImportTest, SupplementPhrasesTranslateAsOneUnit) {
+    WriteAtt(source / "rus-bel.autogen.att",
+             {{"па<pr>", "па"}, {"калі<cnjsub>", "калі"}, {"ласка<n><f><nn><sg><nom>", "ласка"},
+              {"ласка<n><f><nn><sg><gen>", "ласкі"}, {"ён<prn><pers><p3><m><sg><nom>", "ён"},
+              {"умаўчанне<n><nt><nn><sg><nom>", "умаўчанне"}, {"умаўчанне<n><nt><nn><sg><loc>", "умаўчанні"}});
+    WriteAtt(source / "bel-rus.autogen.att",
+             {{"по<pr>", "по"}, {"пожалуйста<adv>", "пожалуйста"}, {"умолчание<n><nt><nn><sg><nom>", "умолчание"},
+              {"умолчание<n><nt><nn><sg><dat>", "умолчанию"}, {"если<cnjsub>", "если"}});
+    WriteAtt(source / "bel-rus.autobil.att", {{"калі<cnjsub>", "если<cnjsub>"}, {"па<pr>", "по<pr>"}});
+    WriteAtt(source / "rus-bel.autobil.att", {{"если<cnjsub>", "калі<cnjsub>"}, {"по<pr>", "па<pr>"}});
+    std::ofstream(dir.Path() / "supplement.tsv") << "по умолчанию\tпа змаўчанні\tadv\t0\n"
+                                                    "по умолчанию\tпа ўмаўчанні\tadv\t1\n"
+                                                    "пожалуйста\tкалі ласка\tfunc\t0\n";
+    const TImportReport report = ImportDictionary(options, log);
+    EXPECT_EQ(report.Get("taken", "Russian phrases as collocations"), 1);
+    EXPECT_EQ(report.Get("taken", "Belarusian phrases as collocations"), 3);
+    EXPECT_EQ(report.Get("taken", "phrase words no generator has, as written"), 1);  // змаўчанні
+    TBelModule m;
+    ASSERT_TRUE(m.OpenDictionary(options.OutDir.string() + "/"));
+    struct TCase {
+        int From;
+        const char *Source, *Translation;
+    } const cases[] = {
+        {kRussian, "по умолчанию", "па змаўчанні"},
+        {kBelarusian, "па змаўчанні", "по умолчанию"},
+        {kBelarusian, "па ўмаўчанні", "по умолчанию"},  // the word of умаўчанне, ў by euphony
+        {kBelarusian, "калі ласка", "пожалуйста"},  // not калі → если
+        {kRussian, "пожалуйста", "калі ласка"},
+        {kBelarusian, "калі ён", "если ён"},         // калі alone keeps its own translation
+    };
+    for (const TCase& c : cases) EXPECT_EQ(Translate(m, c.From, c.Source), c.Translation) << c.Source;
+}
+
+// Two Russian verbs нажать (нажму: press; нажну: reap) share a dictionary
+// form; the supplement names the one it means by a form.
+TEST_F(DictionaryImportTest, AFormInBracketsPicksOneOfHomonyms) {
+    WriteAtt(source / "rus-bel.autogen.att",
+             {{"націснуць<vblex><perf><inf>", "націснуць"}, {"націснуць<vblex><perf><fut><p1><sg>", "націсну"}});
+    WriteAtt(source / "bel-rus.autogen.att",
+             {{"нажать¹<vblex><perf><tv><inf>", "нажать"}, {"нажать¹<vblex><perf><tv><fut><p1><sg>", "нажму"},
+              {"нажать²<vblex><perf><tv><inf>", "нажать"}, {"нажать²<vblex><perf><tv><fut><p1><sg>", "нажну"}});
+    WriteAtt(source / "bel-rus.autobil.att", {});
+    WriteAtt(source / "rus-bel.autobil.att", {});
+    std::ofstream(dir.Path() / "supplement.tsv") << "direction both\n"
+                                                    "нажать (нажму)\tнаціснуць\tverb-perf\t0\n";
+    ImportDictionary(options, log);
+    TBelModule m;
+    ASSERT_TRUE(m.OpenDictionary(options.OutDir.string() + "/"));
+    EXPECT_EQ(Translate(m, kBelarusian, "націсну"), "нажму");
+    EXPECT_EQ(Translate(m, kRussian, "нажму"), "націсну");
+    EXPECT_EQ(Translate(m, kRussian, "нажну"), "нажну");  // no translation
 }
 
 TEST_F(DictionaryImportTest, AMissingSourceLeavesTheTargetAlone) {

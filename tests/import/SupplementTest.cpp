@@ -33,8 +33,9 @@ TEST(SupplementTest, ReadsRowsSkippingCommentsAndBlankLines) {
         "ёлка\tёлка\tnoun\t2\n"
         "красивый\tпрыгожы\tadj\t0\n"
         "сейчас\tзараз\tadv\t3\n"
-        "потому что\tтаму што\tfunc\t0\n"));
-    ASSERT_EQ(entries.size(), 7u);
+        "потому что\tтаму што\tfunc\t0\n"
+        "нажать (нажму)\tнаціснуць\tverb-perf\t0\n"));
+    ASSERT_EQ(entries.size(), 8u);
     const auto expect = [&](std::size_t i, const char* ru, const char* be, int kind, int priority) {
         EXPECT_EQ(U(entries[i].Ru), ru) << i;
         EXPECT_EQ(U(entries[i].Be), be) << i;
@@ -48,6 +49,9 @@ TEST(SupplementTest, ReadsRowsSkippingCommentsAndBlankLines) {
     expect(4, "красивый", "прыгожы", kunimor::kAdjective, 0);
     expect(5, "сейчас", "зараз", kunimor::kUnchangeable, 3);
     expect(6, "потому что", "таму што", kunimor::kUnchangeable, 0);
+    expect(7, "нажать (нажму)", "націснуць", kunimor::kPerfectiveVerb, 0);  // a form that picks the homonym
+    EXPECT_EQ(U(std::string(kunimor::import::SplitHomonymForm(entries[7].Ru).second)), "нажму");
+    EXPECT_EQ(kunimor::import::SplitHomonymForm(entries[0].Ru).second, "");
 }
 
 TEST(SupplementTest, ADirectionRowMakesTheFileACoreList) {
@@ -83,6 +87,8 @@ TEST(SupplementTest, BadRowsNameFileAndLine) {
         {"Делать\tрабіць\tverb-imperf\t0", ":2: ", "not a lower-case Russian word"},
         {"\tрабіць\tverb-imperf\t0", ":2: ", "not a lower-case Russian word"},
         {"делать\tрабіць \tverb-imperf\t0", ":2: ", "not a lower-case Belarusian word"},
+        {"нажать (нажму\tнаціснуць\tverb-perf\t0", ":2: ", "not a lower-case Russian word"},
+        {"нажать (nazhmu)\tнаціснуць\tverb-perf\t0", ":2: ", "not a lower-case Russian word"},
         {"делать\tрабі\xd2\xb1\tverb-imperf\t0", ":2: ", "not UTF-8 text in Windows-1251 letters"},  // ұ
         {"делать\tрабіць\tverb-imperf\t0\n\nделать\tрабіць\tverb-imperf\t1", ":4: ", "pair listed twice"},
         {"direction ru-ru", ":2: ", "expected \"direction ru-be\", \"direction be-ru\" or \"direction both\""},
