@@ -19,7 +19,7 @@ int Index::Compare(const Record& a, const Record& b) const {
     return 0;
 }
 
-int Index::CompareKey(const Record& r, const std::vector<Value>& key) const {
+int Index::CompareKey(const Record& r, std::span<const Value> key) const {
     const size_t n = std::min(key.size(), keys.size());
     for (size_t i = 0; i < n; ++i) {
         const KeyField& k = keys[i];
@@ -32,13 +32,13 @@ int Index::CompareKey(const Record& r, const std::vector<Value>& key) const {
     return 0;
 }
 
-size_t Index::LowerBound(const std::vector<Value>& key) const {
+size_t Index::LowerBound(std::span<const Value> key) const {
     auto it = std::partition_point(refs.begin(), refs.end(),
                                    [&](const Record* r) { return CompareKey(*r, key) < 0; });
     return static_cast<size_t>(it - refs.begin());
 }
 
-size_t Index::UpperBound(const std::vector<Value>& key) const {
+size_t Index::UpperBound(std::span<const Value> key) const {
     auto it = std::partition_point(refs.begin(), refs.end(),
                                    [&](const Record* r) { return CompareKey(*r, key) <= 0; });
     return static_cast<size_t>(it - refs.begin());

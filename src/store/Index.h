@@ -5,6 +5,7 @@
 #include "store/Value.h"
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -39,11 +40,11 @@ public:
 
     int Compare(const Record& a, const Record& b) const;
     // Compares the leading key.size() key fields of r with key.
-    int CompareKey(const Record& r, const std::vector<Value>& key) const;
+    int CompareKey(const Record& r, std::span<const Value> key) const;
 
     // First position whose key is not less than key / greater than key.
-    size_t LowerBound(const std::vector<Value>& key) const;
-    size_t UpperBound(const std::vector<Value>& key) const;
+    size_t LowerBound(std::span<const Value> key) const;
+    size_t UpperBound(std::span<const Value> key) const;
 
     void Insert(Record* r);
     void Remove(const Record* r);
