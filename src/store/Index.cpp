@@ -81,6 +81,33 @@ long Index::StampedPosition(const Record* r, uint64_t stamp) const {
     return p >= 0 && refs[static_cast<size_t>(p)] == r ? p : -1;
 }
 
+size_t Index::StampedLowerBound(int32_t key, uint64_t stamp) const {
+    const int slot = keys.front().slot;
+    auto search = [&] {
+        return static_cast<size_t>(
+            std::partition_point(refs.begin(), refs.end(), [&](const Record* r) { return r->ints[slot] < key; }) -
+            refs.begin());
+    };
+    if (numberStamp_ != stamp) {
+        numberStarts_.clear();
+        if (!ordered || refs.empty()) return search();
+        const int64_t first = refs.front()->ints[slot], last = refs.back()->ints[slot];
+        // Numbers spread far wider than the records would make a sparse table: search instead.
+        if (last - first > static_cast<int64_t>(4 * refs.size() + 1024)) return search();
+        numberBase_ = static_cast<int32_t>(first);
+        numberStarts_.resize(static_cast<size_t>(last - first + 1));
+        size_t p = 0;
+        for (int64_t v = first; v <= last; ++v) {
+            while (refs[p]->ints[slot] < v) ++p;
+            numberStarts_[static_cast<size_t>(v - first)] = static_cast<uint32_t>(p);
+        }
+        numberStamp_ = stamp;
+    }
+    if (key < numberBase_) return 0;
+    const auto offset = static_cast<size_t>(int64_t{key} - numberBase_);
+    return offset < numberStarts_.size() ? numberStarts_[offset] : refs.size();
+}
+
 void Index::Remove(const Record* r) {
     const long pos = Position(r);
     if (pos >= 0) refs.erase(refs.begin() + pos);

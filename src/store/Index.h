@@ -54,6 +54,11 @@ public:
     // whenever stamp (the table's generation) is not the one it was built
     // for: lookups between two changes then cost no search.
     long StampedPosition(const Record* r, uint64_t stamp) const;
+    // LowerBound({key}) for an index whose first key field is a number, read
+    // from a table of where each number starts, built again whenever stamp
+    // is not the one it was built for: the dictionary looks its entries up
+    // by number for nearly every word.
+    size_t StampedLowerBound(int32_t key, uint64_t stamp) const;
     // Re-sorts refs (kept stable) when they are not in key order.
     void Sort();
     bool IsSorted() const;
@@ -61,6 +66,9 @@ public:
 private:
     mutable std::vector<int32_t> positions_;  // by record id; -1: not in refs
     mutable uint64_t positionsStamp_ = 0;     // 0: none built
+    mutable std::vector<uint32_t> numberStarts_;  // by key - numberBase_
+    mutable int32_t numberBase_ = 0;
+    mutable uint64_t numberStamp_ = 0;  // 0: none built
 };
 
 }  // namespace kunimor

@@ -421,7 +421,7 @@ void Table::SetIndexName(std::string_view name) {
 }
 
 void Table::SetIndexFieldNames(std::string_view fieldList) {
-    const std::vector<KeyField> keys = ParseFieldList(fieldList);
+    const std::vector<KeyField>& keys = KeysOf(fieldList);
     for (size_t i = 1; i < indexes_.size(); ++i)
         if (SameKeys(indexes_[i]->keys, keys)) {
             SetIndexName(indexes_[i]->name);
@@ -496,7 +496,9 @@ bool Table::FindKey(const std::vector<Value>& key) {
     const Index& idx = CurrentIndex();
     if (idx.IsRecordOrder()) throw Error(name_ + ": No index currently active");
     const auto& v = idx.refs;
-    for (size_t p = idx.LowerBound(key); p < v.size() && idx.CompareKey(*v[p], key) == 0; ++p)
+    const bool byNumber = key.size() == 1 && !idx.keys.front().text;
+    for (size_t p = byNumber ? idx.StampedLowerBound(key.front().AsInt(), generation_) : idx.LowerBound(key);
+         p < v.size() && idx.CompareKey(*v[p], key) == 0; ++p)
         if (Accepts(*v[p])) {
             Land(static_cast<long>(p));
             return true;
@@ -615,9 +617,13 @@ Record* Table::FirstMatch(const std::vector<KeyField>& keys, const std::vector<V
     // Among the matches the one that comes first in the current index.
     Record* first = nullptr;
     long firstPos = -1;
-    const auto from = std::partition_point(idx.refs.begin(), idx.refs.end(),
-                                           [&](const Record* r) { return compareLeading(*r, bestRun) < 0; });
-    for (size_t p = static_cast<size_t>(from - idx.refs.begin()); p < idx.refs.size() && inRange(*idx.refs[p]); ++p) {
+    const size_t from =
+        bestRun == 1 && !idx.keys.front().text
+            ? idx.StampedLowerBound(keyNumbers[0], generation_)
+            : static_cast<size_t>(std::partition_point(idx.refs.begin(), idx.refs.end(),
+                                                       [&](const Record* r) { return compareLeading(*r, bestRun) < 0; }) -
+                                  idx.refs.begin());
+    for (size_t p = from; p < idx.refs.size() && inRange(*idx.refs[p]); ++p) {
         Record* r = idx.refs[p];
         if (!matches(*r)) continue;
         if (best == currentIndex_) return r;

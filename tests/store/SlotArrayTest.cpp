@@ -39,7 +39,9 @@ TEST_P(SlotArraySizes, CopiesAndMovesKeepEveryValue) {
 
     Strings moved(std::move(copy));
     ASSERT_EQ(moved.size(), n);
-    if (n > 0) EXPECT_EQ(moved[0], "changed");
+    if (n > 0) {
+        EXPECT_EQ(moved[0], "changed");
+    }
 
     // Assignment over an array of another size, in both directions.
     for (std::size_t other : {std::size_t{0}, std::size_t{1}, std::size_t{5}}) {
