@@ -7,7 +7,7 @@
 # times (about 300,000 words each), are used.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-dict=/work/data-base
+dict=$root/build/bin/data
 if [ "${1:-}" = --dict ]; then dict=$2; shift 2; fi
 peer=${PEER:-/work/shared/eval/peer-apertium.sh}
 bench=$root/build/bin/translate_throughput

@@ -19,7 +19,7 @@ int Index::Compare(const Record& a, const Record& b) const {
     return 0;
 }
 
-int Index::CompareKey(const Record& r, const std::vector<Value>& key) const {
+int Index::CompareKey(const Record& r, std::span<const Value> key) const {
     const size_t n = std::min(key.size(), keys.size());
     for (size_t i = 0; i < n; ++i) {
         const KeyField& k = keys[i];
@@ -32,13 +32,13 @@ int Index::CompareKey(const Record& r, const std::vector<Value>& key) const {
     return 0;
 }
 
-size_t Index::LowerBound(const std::vector<Value>& key) const {
+size_t Index::LowerBound(std::span<const Value> key) const {
     auto it = std::partition_point(refs.begin(), refs.end(),
                                    [&](const Record* r) { return CompareKey(*r, key) < 0; });
     return static_cast<size_t>(it - refs.begin());
 }
 
-size_t Index::UpperBound(const std::vector<Value>& key) const {
+size_t Index::UpperBound(std::span<const Value> key) const {
     auto it = std::partition_point(refs.begin(), refs.end(),
                                    [&](const Record* r) { return CompareKey(*r, key) <= 0; });
     return static_cast<size_t>(it - refs.begin());
@@ -79,6 +79,33 @@ long Index::StampedPosition(const Record* r, uint64_t stamp) const {
     if (r->id >= positions_.size()) return -1;
     const int32_t p = positions_[r->id];
     return p >= 0 && refs[static_cast<size_t>(p)] == r ? p : -1;
+}
+
+size_t Index::StampedLowerBound(int32_t key, uint64_t stamp) const {
+    const int slot = keys.front().slot;
+    auto search = [&] {
+        return static_cast<size_t>(
+            std::partition_point(refs.begin(), refs.end(), [&](const Record* r) { return r->ints[slot] < key; }) -
+            refs.begin());
+    };
+    if (numberStamp_ != stamp) {
+        numberStarts_.clear();
+        if (!ordered || refs.empty()) return search();
+        const int64_t first = refs.front()->ints[slot], last = refs.back()->ints[slot];
+        // Numbers spread far wider than the records would make a sparse table: search instead.
+        if (last - first > static_cast<int64_t>(4 * refs.size() + 1024)) return search();
+        numberBase_ = static_cast<int32_t>(first);
+        numberStarts_.resize(static_cast<size_t>(last - first + 1));
+        size_t p = 0;
+        for (int64_t v = first; v <= last; ++v) {
+            while (refs[p]->ints[slot] < v) ++p;
+            numberStarts_[static_cast<size_t>(v - first)] = static_cast<uint32_t>(p);
+        }
+        numberStamp_ = stamp;
+    }
+    if (key < numberBase_) return 0;
+    const auto offset = static_cast<size_t>(int64_t{key} - numberBase_);
+    return offset < numberStarts_.size() ? numberStarts_[offset] : refs.size();
 }
 
 void Index::Remove(const Record* r) {

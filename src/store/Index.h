@@ -5,6 +5,7 @@
 #include "store/Value.h"
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -39,11 +40,11 @@ public:
 
     int Compare(const Record& a, const Record& b) const;
     // Compares the leading key.size() key fields of r with key.
-    int CompareKey(const Record& r, const std::vector<Value>& key) const;
+    int CompareKey(const Record& r, std::span<const Value> key) const;
 
     // First position whose key is not less than key / greater than key.
-    size_t LowerBound(const std::vector<Value>& key) const;
-    size_t UpperBound(const std::vector<Value>& key) const;
+    size_t LowerBound(std::span<const Value> key) const;
+    size_t UpperBound(std::span<const Value> key) const;
 
     void Insert(Record* r);
     void Remove(const Record* r);
@@ -53,6 +54,11 @@ public:
     // whenever stamp (the table's generation) is not the one it was built
     // for: lookups between two changes then cost no search.
     long StampedPosition(const Record* r, uint64_t stamp) const;
+    // LowerBound({key}) for an index whose first key field is a number, read
+    // from a table of where each number starts, built again whenever stamp
+    // is not the one it was built for: the dictionary looks its entries up
+    // by number for nearly every word.
+    size_t StampedLowerBound(int32_t key, uint64_t stamp) const;
     // Re-sorts refs (kept stable) when they are not in key order.
     void Sort();
     bool IsSorted() const;
@@ -60,6 +66,9 @@ public:
 private:
     mutable std::vector<int32_t> positions_;  // by record id; -1: not in refs
     mutable uint64_t positionsStamp_ = 0;     // 0: none built
+    mutable std::vector<uint32_t> numberStarts_;  // by key - numberBase_
+    mutable int32_t numberBase_ = 0;
+    mutable uint64_t numberStamp_ = 0;  // 0: none built
 };
 
 }  // namespace kunimor

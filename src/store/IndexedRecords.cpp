@@ -37,11 +37,7 @@ void TIndexedRecords::PrefixStarts(std::string_view word, std::span<std::size_t>
 }
 
 std::size_t TIndexedRecords::LowerBound(int32_t key) const {
-    const KeyField& k = index_->keys.front();
-    const auto& refs = index_->refs;
-    return static_cast<std::size_t>(
-        std::partition_point(refs.begin(), refs.end(), [&](const Record* r) { return r->ints[k.slot] < key; }) -
-        refs.begin());
+    return index_->StampedLowerBound(key, table_.Generation());
 }
 
 }  // namespace kunimor

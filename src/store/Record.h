@@ -1,8 +1,9 @@
 #pragma once
 
+#include "store/SlotArray.h"
+
 #include <cstdint>
 #include <string>
-#include <vector>
 
 namespace kunimor {
 
@@ -13,8 +14,9 @@ struct Record {
     uint32_t id = 0;       // allocation order, unique within the table
     int32_t scratch = 0;   // position in the file while the table is saved
     uint64_t nulls = 0;
-    std::vector<int32_t> ints;
-    std::vector<std::string> strings;
+    // Room inside the record for the dictionary's words, paradigms and links.
+    SlotArray<int32_t, 4> ints;
+    SlotArray<std::string, 2> strings;
 };
 
 }  // namespace kunimor

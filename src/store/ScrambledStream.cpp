@@ -4,7 +4,6 @@
 
 #include <cstring>
 #include <fstream>
-#include <iterator>
 
 namespace kunimor {
 
@@ -61,10 +60,15 @@ void ScrambledWriter::Finish() {
 }
 
 ScrambledReader::ScrambledReader(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in) throw Error("Cannot open file " + path);
-    data_.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (in.bad()) throw Error("Cannot read file " + path);
+    // One read of the whole file: the dictionary's largest tables are megabytes.
+    const std::streamoff size = in.tellg();
+    if (size < 0) throw Error("Cannot read file " + path);
+    data_.resize(static_cast<size_t>(size));
+    in.seekg(0);
+    if (!in.read(reinterpret_cast<char*>(data_.data()), size) || in.gcount() != size)
+        throw Error("Cannot read file " + path);
 }
 
 void ScrambledReader::Need(size_t n) const {

@@ -421,7 +421,7 @@ void Table::SetIndexName(std::string_view name) {
 }
 
 void Table::SetIndexFieldNames(std::string_view fieldList) {
-    const std::vector<KeyField> keys = ParseFieldList(fieldList);
+    const std::vector<KeyField>& keys = KeysOf(fieldList);
     for (size_t i = 1; i < indexes_.size(); ++i)
         if (SameKeys(indexes_[i]->keys, keys)) {
             SetIndexName(indexes_[i]->name);
@@ -496,7 +496,9 @@ bool Table::FindKey(const std::vector<Value>& key) {
     const Index& idx = CurrentIndex();
     if (idx.IsRecordOrder()) throw Error(name_ + ": No index currently active");
     const auto& v = idx.refs;
-    for (size_t p = idx.LowerBound(key); p < v.size() && idx.CompareKey(*v[p], key) == 0; ++p)
+    const bool byNumber = key.size() == 1 && !idx.keys.front().text;
+    for (size_t p = byNumber ? idx.StampedLowerBound(key.front().AsInt(), generation_) : idx.LowerBound(key);
+         p < v.size() && idx.CompareKey(*v[p], key) == 0; ++p)
         if (Accepts(*v[p])) {
             Land(static_cast<long>(p));
             return true;
@@ -521,11 +523,27 @@ Record* Table::FirstMatch(const std::vector<KeyField>& keys, const std::vector<V
                                             LocateOptions options) const {
     if (keys.size() != values.size()) throw Error(name_ + ": Locate needs one value for each field");
 
-    std::vector<std::string> texts(keys.size());
-    std::vector<int32_t> numbers(keys.size());
+    // The values converted once, without copying the strings they hold: a
+    // locate runs for nearly every word of a translation.
+    SlotArray<std::string_view, 4> texts;
+    SlotArray<int32_t, 4> numbers;
+    SlotArray<int32_t, 4> keyNumbers;  // as the index compares them
+    texts.resize(keys.size());
+    numbers.resize(keys.size());
+    keyNumbers.resize(keys.size());
+    std::vector<std::string> converted;  // reserved whole: texts keep views into it
+    converted.reserve(static_cast<size_t>(std::count_if(values.begin(), values.end(), [&](const Value& v) {
+        return keys[static_cast<size_t>(&v - values.data())].text && !v.StringIf();
+    })));
     for (size_t i = 0; i < keys.size(); ++i) {
-        if (keys[i].text) texts[i] = values[i].AsString();
-        else numbers[i] = fields_[keys[i].field].type == FieldType::Boolean ? values[i].AsBool() : values[i].AsInt();
+        if (keys[i].text) {
+            const std::string* s = values[i].StringIf();
+            texts[i] = s ? std::string_view(*s) : std::string_view(converted.emplace_back(values[i].AsString()));
+        } else {
+            const bool boolean = fields_[keys[i].field].type == FieldType::Boolean;
+            numbers[i] = boolean ? values[i].AsBool() : values[i].AsInt();
+            keyNumbers[i] = boolean && values[i].IsString() ? numbers[i] : values[i].AsInt();
+        }
     }
     auto matches = [&](const Record& r) {
         for (size_t i = 0; i < keys.size(); ++i) {
@@ -576,21 +594,36 @@ Record* Table::FirstMatch(const std::vector<KeyField>& keys, const std::vector<V
         return nullptr;
     }
     const Index& idx = *indexes_[best];
-    const std::vector<Value> prefix(values.begin(), values.begin() + static_cast<long>(bestRun));
     const bool partialInRun = options.partialKey && bestRun == keys.size() && keys.back().text;
-    const std::vector<Value> lead(prefix.begin(), prefix.end() - (partialInRun ? 1 : 0));
+    const size_t lead = bestRun - (partialInRun ? 1 : 0);
+    // The index's order on its first n key fields against the converted values.
+    auto compareLeading = [&](const Record& r, size_t n) {
+        for (size_t i = 0; i < n; ++i) {
+            const KeyField& k = idx.keys[i];
+            const int c = k.text ? CompareStrings(r.strings[k.slot], texts[i], k.collation)
+                                 : (r.ints[k.slot] < keyNumbers[i] ? -1 : (r.ints[k.slot] > keyNumbers[i] ? 1 : 0));
+            if (c != 0) return c;
+        }
+        return 0;
+    };
     auto inRange = [&](const Record& r) {
-        if (idx.CompareKey(r, lead) != 0) return false;
+        if (compareLeading(r, lead) != 0) return false;
         if (!partialInRun) return true;
         // The range follows the index's collation; matches() then applies the search's own case rule.
         const std::string& s = r.strings[keys.back().slot];
-        return idx.keys[bestRun - 1].collation == Collation::DictionaryNoCase ? NoCaseStartsWith(s, texts.back())
-                                                                              : s.starts_with(texts.back());
+        return idx.keys[bestRun - 1].collation == Collation::DictionaryNoCase ? NoCaseStartsWith(s, texts[bestRun - 1])
+                                                                              : s.starts_with(texts[bestRun - 1]);
     };
     // Among the matches the one that comes first in the current index.
     Record* first = nullptr;
     long firstPos = -1;
-    for (size_t p = idx.LowerBound(prefix); p < idx.refs.size() && inRange(*idx.refs[p]); ++p) {
+    const size_t from =
+        bestRun == 1 && !idx.keys.front().text
+            ? idx.StampedLowerBound(keyNumbers[0], generation_)
+            : static_cast<size_t>(std::partition_point(idx.refs.begin(), idx.refs.end(),
+                                                       [&](const Record* r) { return compareLeading(*r, bestRun) < 0; }) -
+                                  idx.refs.begin());
+    for (size_t p = from; p < idx.refs.size() && inRange(*idx.refs[p]); ++p) {
         Record* r = idx.refs[p];
         if (!matches(*r)) continue;
         if (best == currentIndex_) return r;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ground/Error.h"
+#include "store/IndexedRecords.h"
 #include "dictionary/Schema.h"
 #include "support/Text.h"
 
@@ -377,6 +378,51 @@ TEST_F(TableEdit, EditingAKeyMovesTheRecordInEveryIndex) {
     EXPECT_EQ(Order(), (Nos{2, 3, 4, 5, 7, 8, 9, 10}));
     Use(nullptr);
     EXPECT_EQ(Order(), (Nos{5, 10, 3, 9, 2, 7, 4, 8}));
+}
+
+// Lookups by number answer from a table of where each number starts; every
+// change to the records must be seen by the next lookup, whatever path it takes.
+TEST_F(TableEdit, NumberLookupsSeeEveryChange) {
+    TIndexedRecords numbers(*t, "NoInd");
+    auto foundBy = [&](int32_t no) {
+        const Record* r = numbers.At(numbers.LowerBound(no));
+        const bool indexed = r && numbers.Number(*r, 0) == no;
+        const bool located = t->Locate("No", {no});
+        EXPECT_EQ(indexed, located) << no;
+        t->SetIndexName("NoInd");
+        const bool keyed = t->FindKey({no});
+        EXPECT_EQ(keyed, located) << no;
+        t->SetIndexName("OsnovaInd");
+        return located;
+    };
+    EXPECT_TRUE(foundBy(9));
+    EXPECT_FALSE(foundBy(6));
+    EXPECT_FALSE(foundBy(500));
+
+    t->Insert();  // inside the numbers' range, and one far beyond it
+    t->Set("No", 6);
+    t->Set("Osnova", W("лес"));
+    t->Post();
+    t->Insert();
+    t->Set("No", 500);
+    t->Set("Osnova", W("бор"));
+    t->Post();
+    EXPECT_TRUE(foundBy(6));
+    EXPECT_TRUE(foundBy(500));
+
+    ASSERT_TRUE(t->Locate("No", {9}));  // renumbered
+    t->Edit();
+    t->Set("No", 11);
+    t->Post();
+    EXPECT_FALSE(foundBy(9));
+    EXPECT_TRUE(foundBy(11));
+
+    ASSERT_TRUE(t->Locate("No", {6}));
+    t->Delete();
+    EXPECT_FALSE(foundBy(6));
+    EXPECT_TRUE(foundBy(7));
+    EXPECT_FALSE(foundBy(0));
+    EXPECT_FALSE(foundBy(-1));
 }
 
 // Editing a field that is not part of the key must not reorder records with equal keys.
