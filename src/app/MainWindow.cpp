@@ -35,6 +35,7 @@
 #include "app/StatDialog.h"
 #include "app/TextCommands.h"
 #include "app/DictionaryAutoSave.h"
+#include "editing/ui/DictionaryCommands.h"
 #include "app/SpellingCommands.h"
 #include "app/TextViewFormat.h"
 #include "app/UnknownPanel.h"
@@ -63,11 +64,17 @@ QString Modified(bool modified) { return modified ? QStringLiteral("Измене
 }  // namespace
 
 TfrmKunimor::TfrmKunimor(TStartOptions options, TPrompter& prompter, QWidget* parent)
-    : QMainWindow(parent), SecondInstance(options.SecondInstance), options_(std::move(options)), prompter_(prompter) {
+    : QMainWindow(parent),
+      SecondInstance(options.SecondInstance),
+      EditPrompter(prompter, this),
+      Module(EditPrompter),
+      options_(std::move(options)),
+      prompter_(prompter) {
     setWindowTitle(QStringLiteral("Кунимор — беларуско-русский переводчик"));
     setWindowIcon(QIcon::fromTheme(QStringLiteral("kunimor"), style()->standardIcon(QStyle::SP_DesktopIcon)));
     CreateActions();
     spelling_ = new TSpellingCommands(*this, prompter_);
+    Dictionaries = new TDictionaryCommands(*this, prompter_);
     CreateLayout();
     CreateMenus();
     ActiveEditor = Editor;
@@ -212,7 +219,7 @@ void TfrmKunimor::CreateMenus() {
     TextCommands->AddToMenus(*edit, *text);
     text->addActions({spelling_->actOrfoAnalyze, spelling_->actOrfoCorrection, spelling_->actSearchNextError});
     QMenu* dictionaries = menuBar()->addMenu(QStringLiteral("Словари"));
-    dictionaries->addAction(actStat);
+    Dictionaries->AddToMenus(*dictionaries, *text, actStat);
     QMenu* service = menuBar()->addMenu(QStringLiteral("Сервис"));
     service->addAction(actOptions);
     QMenu* schemes = service->addMenu(QStringLiteral("Цветовая схема"));
@@ -421,6 +428,7 @@ bool TfrmKunimor::Start() {
     if (!DictionaryLoaded)
         StatusPanels[4]->setText(QStringLiteral("Словарь не загружен: перевод невозможен"));
     for (QAction* a : {actTranslate, actTranslateAll, actSearchUnknown, actStat}) a->setEnabled(DictionaryLoaded);
+    Dictionaries->SetEnabled(DictionaryLoaded);
 
     // The lists stay: what loading reported is what the user needs to see.
     ClearPanes();

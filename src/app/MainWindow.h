@@ -11,6 +11,7 @@
 #include "app/ProgramMessages.h"
 #include "app/ProgressModule.h"
 #include "app/UnknownWords.h"
+#include "editing/ui/DialogEditPrompter.h"
 
 class QAction;
 class QLabel;
@@ -33,6 +34,7 @@ class TPanelFrame;
 class TfrmMessages;
 class TfrmUnknown;
 class TSpellingCommands;
+class TDictionaryCommands;
 
 struct TStartOptions {
     std::filesystem::path DataFolder;
@@ -95,6 +97,7 @@ public:
     void AutoSave();
     TUnknownWords UnknownWords;
     TProgramMessages ProgramMessages;
+    TDialogEditPrompter EditPrompter;  // before Module, which asks through it
     TProgressModule Module;
     std::array<QLabel*, 5> StatusPanels{};
     TfrmUnknown* UnknownPanel() const;
@@ -108,6 +111,7 @@ public:
     TFindDialog* FindDialog() const { return findDialog_; }
     TFileCommands* Files = nullptr;
     TTextCommands* TextCommands = nullptr;
+    TDictionaryCommands* Dictionaries = nullptr;
     TSpellingCommands* Spelling() const { return spelling_; }
     std::vector<QAction*> SchemeActions;  // in the order of kColourSchemes
 
