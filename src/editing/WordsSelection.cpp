@@ -44,13 +44,9 @@ bool TWordsSelection::Passes(const TWordsFilter& filter, const Record& r) const 
     if (filter.Paradigm != 0 && words.FieldValue(r, WordsField::EtalonNo) != Value(int32_t{filter.Paradigm}))
         return false;
     if (filter.OnlyModified && !words.FieldValue(r, WordsField::Modif).AsBool()) return false;
-    if (filter.Untranslated) {
-        const Table& trans = module_.tblTrans();
-        const Index& links = trans.IndexAt(trans.FindIndex(lang_ == 1 ? "IndBelNo" : "IndRusNo"));
-        const std::vector<Value> key{words.FieldValue(r, WordsField::No)};
-        const size_t at = links.LowerBound(key);
-        if (at < links.refs.size() && links.CompareKey(*links.refs[at], key) == 0) return false;
-    }
+    if (filter.Untranslated &&
+        std::binary_search(linked_.begin(), linked_.end(), words.FieldValue(r, WordsField::No).AsInt()))
+        return false;
     if (!filter.Pattern.empty() && MatchesWildcard(LemmaOf(r, words), filter.Pattern) == filter.Negate) return false;
     return true;
 }
@@ -59,6 +55,14 @@ void TWordsSelection::Select(const TWordsFilter& filter, bool recount) {
     const Table& words = Words();
     const Index& byLemma = words.IndexAt(words.FindIndex(kLemmaIndex));
     rows_.clear();
+    linked_.clear();
+    if (filter.Untranslated) {
+        // One pass over the links beats a keyed lookup for every word.
+        const Table& trans = module_.tblTrans();
+        const int side = lang_ == 1 ? TransField::BelNo : TransField::RusNo;
+        for (const Record* link : trans.RecordOrder()) linked_.push_back(trans.FieldValue(*link, side).AsInt());
+        std::sort(linked_.begin(), linked_.end());
+    }
     if (!filter.Active()) {
         rows_.assign(byLemma.refs.begin(), byLemma.refs.end());
     } else {

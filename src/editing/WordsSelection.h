@@ -62,6 +62,7 @@ private:
     TBelEditModule& module_;
     int lang_;
     std::vector<const Record*> rows_;
+    std::vector<int32_t> linked_;  // the language's numbers that have links, while Untranslated is on
     int counted_ = 0;
     uint64_t generation_ = 0, transGeneration_ = 0;
 };
