@@ -30,13 +30,13 @@ bool TWordsFilter::TakePattern(const std::string& text) {
 
 TWordsSelection::TWordsSelection(TBelEditModule& module, int lang) : module_(module), lang_(lang == 1 ? 1 : 0) {
     Table& words = module_.WordsTable(lang_);
-    FieldDef& lemma = words.FieldAt(WordsField::Lemma);
-    if (!lemma.visible) {
-        // Before the lemma index exists, so that filling them moves no record.
-        module_.RefreshLemmas(lang_);
-        lemma.visible = true;
-    }
-    if (words.FindIndex(kLemmaIndex) < 0) words.AddIndex(kLemmaIndex, "Lemma:L");
+    // The lemma index marks a table whose lemmas are current: posting keeps
+    // them so, and it is not written with the dictionary, so a reloaded
+    // table computes them again. (The Lemma field stays invisible, which
+    // keeps it out of the files.)
+    if (words.FindIndex(kLemmaIndex) >= 0) return;
+    module_.RefreshLemmas(lang_);  // before the index exists, so filling them moves no record
+    words.AddIndex(kLemmaIndex, "Lemma:L");
 }
 
 bool TWordsSelection::Passes(const TWordsFilter& filter, const Record& r) const {

@@ -30,8 +30,8 @@ struct TWordsFilter {
 // table; Stale tells when one happened. Windows-1251 texts.
 class TWordsSelection {
 public:
-    // Computes every lemma of the language once (the table keeps them
-    // current from then on) and adds the lemma index.
+    // Computes every lemma of the language once per loaded table (posting
+    // keeps them current from then on) and adds the lemma index.
     TWordsSelection(TBelEditModule& module, int lang);
 
     // Rebuilds the rows; recount is false when only the position is being

@@ -61,6 +61,18 @@ TEST_F(WordsSelection, ListsEveryWordByLemmaInDictionaryOrderWithoutMarkingTheTa
     EXPECT_FALSE(m.AnyModified());
 }
 
+TEST_F(WordsSelection, ASaveAfterBrowsingWritesNoLemmaAndTheReloadedTableComputesThemAgain) {
+    TWordsSelection(m, 0).Select({});
+    m.AddWord(0, W("заняться"), -1, 0, -1);
+    ASSERT_TRUE(m.SaveIfModified());
+    TBelEditModule reloaded{prompter};
+    ASSERT_TRUE(reloaded.OpenDictionary(DataDir().string()));
+    TWordsSelection selection(reloaded, 0);
+    selection.Select({});
+    EXPECT_EQ(U(selection.LemmaAt(selection.RowOfNo(32))), "читать");
+    EXPECT_NE(selection.FirstWithPrefix(W("заня")), -1);
+}
+
 TEST_F(WordsSelection, PatternsSelectByTheWholeLemma) {
     m.AddWord(0, W("заняться"), -1, 0, -1);
     EXPECT_THAT(Lemmas(Pattern("*ся")), ElementsAre("заняться"));
