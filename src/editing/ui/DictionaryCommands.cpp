@@ -2,6 +2,7 @@
 
 #include "app/DictionaryAutoSave.h"
 #include "app/MainWindow.h"
+#include "editing/ui/CollocBrowser.h"
 #include "editing/ui/WordsBrowser.h"
 #include "ground/Direction.h"
 
@@ -58,7 +59,10 @@ void TDictionaryCommands::BrowseWordsOf(int lang) {
     BrowseWords(window_.Module, prompter_, lang, &window_);
 }
 
-void TDictionaryCommands::BrowseCollocationsOf(int) {}
+void TDictionaryCommands::BrowseCollocationsOf(int lang) {
+    if (!window_.DictionaryLoaded || window_.Busy) return;
+    BrowseCollocations(window_.Module, prompter_, lang, &window_);
+}
 
 void TDictionaryCommands::BrowseAbbreviations(int) {}
 
