@@ -2,6 +2,7 @@
 
 #include "app/DictionaryAutoSave.h"
 #include "app/MainWindow.h"
+#include "editing/ui/AbbreviationBrowser.h"
 #include "editing/ui/CollocBrowser.h"
 #include "editing/ui/WordsBrowser.h"
 #include "ground/Direction.h"
@@ -64,7 +65,11 @@ void TDictionaryCommands::BrowseCollocationsOf(int lang) {
     BrowseCollocations(window_.Module, prompter_, lang, &window_);
 }
 
-void TDictionaryCommands::BrowseAbbreviations(int) {}
+void TDictionaryCommands::BrowseAbbreviations(int) {
+    if (!window_.DictionaryLoaded || window_.Busy) return;
+    TfBrAbbr browser(window_.Module, prompter_, &window_);
+    browser.exec();
+}
 
 void TDictionaryCommands::Save(int) {
     if (window_.DictionaryLoaded && !window_.SecondInstance && window_.SaveDictionary && AutoSaveMayRun(window_.Busy))
