@@ -4,6 +4,7 @@
 #include "app/MainWindow.h"
 #include "editing/ui/AbbreviationBrowser.h"
 #include "editing/ui/CollocBrowser.h"
+#include "editing/ui/ThemePicker.h"
 #include "editing/ui/WordsBrowser.h"
 #include "ground/Direction.h"
 
@@ -24,7 +25,7 @@ TDictionaryCommands::TDictionaryCommands(TfrmKunimor& window, TPrompter& prompte
                            &TDictionaryCommands::BrowseCollocationsOf, 0);
     actBrAbbr = Command(QStringLiteral("Сокращения..."), {}, &TDictionaryCommands::BrowseAbbreviations, 0);
     actSaveDatabase = Command(QStringLiteral("Сохранить словарь"), QKeySequence(Qt::Key_F12), &TDictionaryCommands::Save, 0);
-    actSelThemes = Command(QStringLiteral("Тематики текста..."), {}, &TDictionaryCommands::SelectTextThemes, 0);
+    actSelThemes = Command(QStringLiteral("Тематики текста..."), {}, &TDictionaryCommands::ChooseTextThemes, 0);
     if (!window_.SaveDictionary) window_.SaveDictionary = [this] { window_.Module.SaveIfModified(); };
 }
 
@@ -76,6 +77,9 @@ void TDictionaryCommands::Save(int) {
         window_.SaveDictionary();
 }
 
-void TDictionaryCommands::SelectTextThemes(int) {}
+void TDictionaryCommands::ChooseTextThemes(int) {
+    if (!window_.DictionaryLoaded || window_.Busy) return;
+    SelectTextThemes(window_.Module, SourceLang, &window_);
+}
 
 }  // namespace kunimor::app

@@ -33,7 +33,7 @@ private:
     void BrowseCollocationsOf(int lang);
     void BrowseAbbreviations(int);
     void Save(int);
-    void SelectTextThemes(int);
+    void ChooseTextThemes(int);
 
     TfrmKunimor& window_;
     TPrompter& prompter_;
