@@ -38,6 +38,7 @@
 #include "app/StatDialog.h"
 #include "app/TextCommands.h"
 #include "app/DictionaryAutoSave.h"
+#include "editing/ui/DictionaryCommands.h"
 #include "app/SpellingCommands.h"
 #include "app/TextViewFormat.h"
 #include "app/UnknownPanel.h"
@@ -66,11 +67,17 @@ QString Modified(bool modified) { return modified ? Msg(TMsg::Modified) : QStrin
 }  // namespace
 
 TfrmKunimor::TfrmKunimor(TStartOptions options, TPrompter& prompter, QWidget* parent)
-    : QMainWindow(parent), SecondInstance(options.SecondInstance), options_(std::move(options)), prompter_(prompter) {
+    : QMainWindow(parent),
+      SecondInstance(options.SecondInstance),
+      EditPrompter(prompter, this),
+      Module(EditPrompter),
+      options_(std::move(options)),
+      prompter_(prompter) {
     setWindowTitle(Msg(TMsg::MainCaption));
     setWindowIcon(QIcon::fromTheme(QStringLiteral("kunimor"), style()->standardIcon(QStyle::SP_DesktopIcon)));
     CreateActions();
     spelling_ = new TSpellingCommands(*this, prompter_);
+    Dictionaries = new TDictionaryCommands(*this, prompter_);
     CreateLayout();
     CreateMenus();
     NameComponents();
@@ -224,7 +231,7 @@ void TfrmKunimor::CreateMenus() {
     text->addActions({spelling_->actOrfoAnalyze, spelling_->actOrfoCorrection, spelling_->actSearchNextError});
     QMenu* dictionaries = menuBar()->addMenu(QStringLiteral("Словари"));
     dictionaries->setObjectName(QStringLiteral("miDictionaries"));
-    dictionaries->addAction(actStat);
+    Dictionaries->AddToMenus(*dictionaries, *text, actStat);
     QMenu* service = menuBar()->addMenu(QStringLiteral("Сервис"));
     service->setObjectName(QStringLiteral("miService"));
     service->addAction(actOptions);
@@ -437,6 +444,7 @@ bool TfrmKunimor::Start() {
     if (!DictionaryLoaded)
         StatusPanels[4]->setText(Msg(TMsg::NoDictionary));
     for (QAction* a : {actTranslate, actTranslateAll, actSearchUnknown, actStat}) a->setEnabled(DictionaryLoaded);
+    Dictionaries->SetEnabled(DictionaryLoaded);
 
     // The lists stay: what loading reported is what the user needs to see.
     ClearPanes();

@@ -11,6 +11,7 @@
 #include "app/ProgramMessages.h"
 #include "app/ProgressModule.h"
 #include "app/UnknownWords.h"
+#include "editing/ui/DialogEditPrompter.h"
 
 class QAction;
 class QLabel;
@@ -34,6 +35,7 @@ class TfrmMessages;
 class TfrmUnknown;
 class TSpellingCommands;
 class TLanguageCommands;
+class TDictionaryCommands;
 
 struct TStartOptions {
     std::filesystem::path DataFolder;
@@ -97,6 +99,7 @@ public:
     void AutoSave();
     TUnknownWords UnknownWords;
     TProgramMessages ProgramMessages;
+    TDialogEditPrompter EditPrompter;  // before Module, which asks through it
     TProgressModule Module;
     std::array<QLabel*, 5> StatusPanels{};
     TfrmUnknown* UnknownPanel() const;
@@ -111,6 +114,7 @@ public:
     TFileCommands* Files = nullptr;
     TTextCommands* TextCommands = nullptr;
     TLanguageCommands* Languages = nullptr;
+    TDictionaryCommands* Dictionaries = nullptr;
     TSpellingCommands* Spelling() const { return spelling_; }
     std::vector<QAction*> SchemeActions;  // in the order of kColourSchemes
 

@@ -611,6 +611,13 @@ int32_t TBelEditModule::SaveAbbreviation(int32_t number, const std::string& bel,
     return AddAbbreviation(bel, rus, number);
 }
 
+void TBelEditModule::CheckAbbreviationSave(int32_t number, const std::string& bel, const std::string& rus,
+                                           int32_t belArticle, int32_t rusArticle) {
+    CheckAbbreviation(bel, rus, number > 0 ? number : -1);
+    CheckGlossaryEntry(1, bel, belArticle > 0 ? belArticle : -1);
+    CheckGlossaryEntry(0, rus, rusArticle > 0 ? rusArticle : -1);
+}
+
 void TBelEditModule::DeleteAbbreviation(int32_t number) {
     if (number > 0 && LocateNo(tblAbbr(), number)) tblAbbr().Delete();
 }

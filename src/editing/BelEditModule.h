@@ -57,6 +57,11 @@ public:
     int32_t AddAbbreviation(const std::string& bel, const std::string& rus, int32_t number);
     int32_t SaveAbbreviation(int32_t number, const std::string& bel, const std::string& rus);
     void DeleteAbbreviation(int32_t number);
+    // Throws what storing the pair and its two expansion articles (numbers
+    // as found, 0 or less for new ones) would throw, before any of it is
+    // written: the three saves have no common undo.
+    void CheckAbbreviationSave(int32_t number, const std::string& bel, const std::string& rus, int32_t belArticle,
+                               int32_t rusArticle);
     int32_t AddGlossaryEntry(int lang, const std::string& title, int32_t number, const std::string& text);
     void SaveGlossaryEntry(int32_t number, int lang, const std::string& text, const std::string& title);
     void DeleteGlossaryEntry(int32_t number);
