@@ -10,6 +10,9 @@
 #     that gives a word of the text itself is not taken;
 #   - words per second: ours as CheckText counts them (--stats), hunspell's
 #     over the same lines with its start-up taken off.
+# Single words are judged by hunspell -l, which gives the pipe's verdicts
+# without the suggestions that make its pipe slow; the text goes through
+# the pipe, as an editor would send it.
 # Usage: spell-compare.sh [TSV [CLI [DATA_DIR]]]
 #   TSV       default ../shared/eval/dev.ru-be.tsv (its column "be" is read)
 #   CLI       default build/bin/kunimor-cli; DATA_DIR default its data/
@@ -62,10 +65,23 @@ for line in lines:
 '
 }
 
+# hunspell's verdict on one word a line (without the "^"), in the pipe's
+# terms: "*" for a word it knows, "#" for one it does not.
+verdicts() {
+  sed 's/^\^//' "$1" >"$1.words"
+  hunspell -l -d be_BY <"$1.words" | sort -u >"$1.rejected"
+  python3 - "$1.words" "$1.rejected" <<'PY'
+import sys
+rejected = set(open(sys.argv[2], encoding="utf-8").read().split("\n"))
+for word in open(sys.argv[1], encoding="utf-8").read().split("\n")[:-1]:
+    print("# " + word if word in rejected else "*")
+PY
+}
+
 answers "$out/text.pipe" "${ours[@]}" >"$out/text.ours"
 answers "$out/text.pipe" "${peer[@]}" >"$out/text.peer"
 answers "$out/vocabulary.txt" "${ours[@]}" >"$out/vocabulary.ours"
-answers "$out/vocabulary.txt" "${peer[@]}" >"$out/vocabulary.peer"
+verdicts "$out/vocabulary.txt" >"$out/vocabulary.peer"
 
 python3 - "$out" <<'EOF'
 import random, sys
@@ -81,7 +97,12 @@ known = set(vocabulary)
 vowels = "аеёіоуыэюя"
 
 def replace_first(old, new):
-    return lambda w: w.replace(old, new, 1) if old in w else None
+    # Not at the start: whether a word begins with "ў" or "у" is the word
+    # before's to decide, and a word alone may begin with either.
+    def change(w):
+        at = w.find(old, 1)
+        return w[:at] + new + w[at + len(old):] if at > 0 else None
+    return change
 def ending(pairs):
     def change(w):
         for old, new in pairs:
@@ -136,7 +157,7 @@ EOF
 
 answers "$out/misspelt.pipe" "${ours[@]}" >"$out/misspelt.ours"
 answers "$out/misspelt.pipe" "${ours[@]}" --warnings >"$out/misspelt.ours-warnings"
-answers "$out/misspelt.pipe" "${peer[@]}" >"$out/misspelt.peer"
+verdicts "$out/misspelt.pipe" >"$out/misspelt.peer"
 
 # Speed: ours as the check counts itself, hunspell by the clock less its start-up.
 "$cli" spell be --dict "$data" --stats "$out/text.txt" >/dev/null 2>"$out/speed.ours" || true
