@@ -14,13 +14,23 @@
 
 namespace {
 
-const std::filesystem::path& DataFolder() {
-    static const std::filesystem::path folder = [] {
+// A data folder of the process's own, removed when the process ends.
+struct ScratchFolder {
+    std::filesystem::path path;
+    ScratchFolder() {
         std::string pattern = (std::filesystem::temp_directory_path() / "kunimor-fuzz-XXXXXX").string();
         if (!mkdtemp(pattern.data())) std::abort();
-        return std::filesystem::path(pattern);
-    }();
-    return folder;
+        path = pattern;
+    }
+    ~ScratchFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path, ignored);
+    }
+};
+
+const std::filesystem::path& DataFolder() {
+    static const ScratchFolder folder;
+    return folder.path;
 }
 
 struct LoadedLists {
