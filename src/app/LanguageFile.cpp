@@ -145,17 +145,16 @@ std::optional<std::string> Quoted(std::string_view value) {
             units += static_cast<char16_t>(code);
             piece = true;
         } else if (!piece) {
-            if (units.empty()) return std::string();  // no quote or code at the start: empty
-            return std::nullopt;
+            break;  // no quote or code at the start of a line: the rest is empty
         } else {
-            // A separator: what came so far is a line of its own.
-            std::string_view rest = value.substr(pos + 1);
-            while (!rest.empty() && rest.front() == ' ') rest.remove_prefix(1);
-            while (!rest.empty() && rest.back() == ' ') rest.remove_suffix(1);
-            const std::optional<std::string> tail = Quoted(rest);
-            if (!tail) return std::nullopt;
+            // A separator: what came so far is a line of its own. A loop, not
+            // a call per line, so that no value can run the stack out.
             units += u'\r';
-            return Utf16ToUtf8(units) + *tail;
+            value.remove_prefix(pos + 1);
+            while (!value.empty() && value.front() == ' ') value.remove_prefix(1);
+            while (!value.empty() && value.back() == ' ') value.remove_suffix(1);
+            pos = 0;
+            piece = false;
         }
     }
     return Utf16ToUtf8(units);

@@ -132,6 +132,10 @@ bool IsSoftLatinConsonant(char c) {
     return std::string_view("lL\xE3\xC3\xF1\xD1\xFA\xDA\xEA\xCA").find(c) != std::string_view::npos;
 }
 
+// After these an iotated vowel is spelled with "i" (bia, nio), after a soft
+// consonant and elsewhere with "j" (śjo, jo).
+bool TakesIotatedI(char prevChar) { return IsLatinConsonant(prevChar) && !IsSoftLatinConsonant(prevChar); }
+
 bool SpellInCyrillic(char lc, char next, char prevChar, std::string& out) {
     if (const auto i = kLatSingles.find(lc); i != npos) {
         out += kCyrSingles[i];
@@ -155,7 +159,9 @@ bool SpellInCyrillic(char lc, char next, char prevChar, std::string& out) {
         out += next == 'h' ? U'х'_cp1251 : U'ц'_cp1251;
         return next == 'h';
     case 'i':
-        if (const auto i = kLatIotated.find(next); i != npos) {
+        // Only after a hard consonant does "i" mark an iotated vowel; at a
+        // word's start or after a vowel it is "і" of its own (іон, Іаан).
+        if (const auto i = kLatIotated.find(next); i != npos && TakesIotatedI(prevChar)) {
             out += kCyrIotated[i];
             return true;
         }
@@ -173,7 +179,7 @@ bool SpellInCyrillic(char lc, char next, char prevChar, std::string& out) {
         if (const auto i = kLatIotated.find(next); i != npos) {
             // A soft consonant already wrote its soft sign (мільён, Нью-Ёрк):
             // an apostrophe there would be no Belarusian spelling.
-            if (IsLatinConsonant(prevChar) && !IsSoftLatinConsonant(prevChar)) out += '\'';
+            if (TakesIotatedI(prevChar)) out += '\'';
             out += kCyrIotated[i];
             return true;
         }

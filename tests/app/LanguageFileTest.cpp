@@ -1,5 +1,7 @@
 #include "app/LanguageFile.h"
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 using namespace kunimor::app;
@@ -78,6 +80,16 @@ TEST(LanguageFile, HumanizedMarkersAndQuotedValues) {
         EXPECT_EQ(file.Form("F")->values.at(0), c.form) << c.value;
         EXPECT_EQ(file.resourceStrings->at(0).text, c.message) << c.value;
     }
+}
+
+TEST(LanguageFile, ReadsAValueOfManyLinesWithoutRunningTheStackOut) {
+    std::string value = "'a'";
+    for (int i = 0; i < 300000; ++i) value += " 'a'";
+    const TLanguageFile file = ReadLanguageFile(File("[F]\nx.Caption=" + value));
+    ASSERT_TRUE(file.complete);
+    const std::string& read = file.Form("F")->values.at(0);
+    EXPECT_EQ(std::count(read.begin(), read.end(), '\r'), 300000);
+    EXPECT_EQ(read.size(), 600001u);
 }
 
 TEST(LanguageFile, StopsAtWhatCannotBeRead) {

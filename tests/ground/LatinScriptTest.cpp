@@ -39,7 +39,10 @@ INSTANTIATE_TEST_SUITE_P(
                     ScriptPair{"яблык", "jabłyk"}, ScriptPair{"Еўропа", "Jeŭropa"}, ScriptPair{"маё", "majo"},
                     ScriptPair{"Кіеў", "Kijeŭ"}, ScriptPair{"сёньня", "siońnia"}, ScriptPair{"сям'я", "siamja"},
                     ScriptPair{"з'езд", "zjezd"}, ScriptPair{"п'еса", "pjesa"}, ScriptPair{"з'ісці", "z'isci"},
-                    ScriptPair{"мільён", "miljon"}, ScriptPair{"Нью-Ёрк", "Ńju-Jork"}, ScriptPair{"Сьюзі", "Śjuzi"}));
+                    ScriptPair{"мільён", "miljon"}, ScriptPair{"Нью-Ёрк", "Ńju-Jork"}, ScriptPair{"Сьюзі", "Śjuzi"},
+                    // "i" before a vowel is iotation only after a consonant
+                    ScriptPair{"іод", "iod"}, ScriptPair{"Іаан", "Iaan"}, ScriptPair{"какаіо", "kakaio"},
+                    ScriptPair{"(іон)", "(ion)"}, ScriptPair{"сьіо", "śio"}));
 
 INSTANTIATE_TEST_SUITE_P(
     OtherLetters, LatinScriptBothWays,
