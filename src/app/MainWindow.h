@@ -11,6 +11,7 @@
 #include "app/ProgramMessages.h"
 #include "app/ProgressModule.h"
 #include "app/UnknownWords.h"
+#include "editing/ui/DialogEditPrompter.h"
 
 class QAction;
 class QLabel;
@@ -33,6 +34,7 @@ class TPanelFrame;
 class TfrmMessages;
 class TfrmUnknown;
 class TSpellingCommands;
+class TWordEditCommands;
 
 struct TStartOptions {
     std::filesystem::path DataFolder;
@@ -95,6 +97,7 @@ public:
     void AutoSave();
     TUnknownWords UnknownWords;
     TProgramMessages ProgramMessages;
+    TDialogEditPrompter EditPrompter;  // before Module, which asks through it
     TProgressModule Module;
     std::array<QLabel*, 5> StatusPanels{};
     TfrmUnknown* UnknownPanel() const;
@@ -107,6 +110,7 @@ public:
     QAction *actFind, *actReplace, *actSearchAgain;
     TFindDialog* FindDialog() const { return findDialog_; }
     TFileCommands* Files = nullptr;
+    TWordEditCommands* WordEdits = nullptr;
     TTextCommands* TextCommands = nullptr;
     TSpellingCommands* Spelling() const { return spelling_; }
     std::vector<QAction*> SchemeActions;  // in the order of kColourSchemes
@@ -148,6 +152,10 @@ private:
     void MinimizeToTray();
     void RestoreFromTray();
     bool CloseAllowed();
+    void ConnectDictionarySaving();
+    // Saves the edited dictionary on closing; false when it failed and the
+    // user chose to stay.
+    bool DictionarySavedForClosing();
     void StorePlacement();
     void RestorePlacement();
 
