@@ -1,9 +1,5 @@
 #pragma once
 
-#include <functional>
-
-class QWidget;
-
 namespace kunimor::app {
 
 // Marks an edit operation as half done for as long as the object lives
@@ -21,8 +17,5 @@ public:
 // window is busy (a translation or another long command runs), a modal
 // dialog is open or an edit operation is half done.
 bool AutoSaveMayRun(bool busy);
-
-// F12 on window runs save (which checks AutoSaveMayRun itself).
-void InstallSaveShortcut(QWidget* window, const std::function<void()>& save);
 
 }  // namespace kunimor::app

@@ -39,6 +39,7 @@
 #include "app/TextCommands.h"
 #include "app/DictionaryAutoSave.h"
 #include "editing/ui/DictionaryCommands.h"
+#include "editing/ui/WordEditCommands.h"
 #include "app/SpellingCommands.h"
 #include "app/TextViewFormat.h"
 #include "app/UnknownPanel.h"
@@ -78,11 +79,29 @@ TfrmKunimor::TfrmKunimor(TStartOptions options, TPrompter& prompter, QWidget* pa
     CreateActions();
     spelling_ = new TSpellingCommands(*this, prompter_);
     Dictionaries = new TDictionaryCommands(*this, prompter_);
+    WordEdits = new TWordEditCommands(*this, prompter_);
     CreateLayout();
     CreateMenus();
     NameComponents();
     ActiveEditor = Editor;
+    ConnectDictionarySaving();
     qApp->installEventFilter(this);  // tooltips follow ShowHints
+}
+
+void TfrmKunimor::ConnectDictionarySaving() {
+    SaveDictionary = [this] { Module.SaveIfModified(); };
+    Module.onSaveError = [this](const std::string& text) {
+        AddMessage(text);
+        prompter_.Ask(this, QStringLiteral("Ошибка словаря Кунимора"), FromCp1251(text), TButtons::Ok, TIcon::Error,
+                      TAnswer::Ok);
+    };
+}
+
+bool TfrmKunimor::DictionarySavedForClosing() {
+    if (!DictionaryLoaded || SecondInstance || Module.SaveIfModified()) return true;
+    return prompter_.Ask(this, QStringLiteral("Warning"),
+                         QStringLiteral("Не удалось сохранить базу данных.\rВыйти все равно?"), TButtons::YesNoCancel,
+                         TIcon::Warning, TAnswer::No) == TAnswer::Yes;
 }
 
 TfrmKunimor::~TfrmKunimor() = default;
@@ -264,6 +283,7 @@ void TfrmKunimor::CreateMenus() {
             spelling_->AddOrfoMenu(menu, *pane, clicked);
             if (pane == Editor) {
                 menu.addAction(actTranslate);
+                menu.addAction(WordEdits->actNewArticle);
                 menu.addSeparator();
             } else {
                 AddVariantMenu(menu, clicked);
@@ -289,6 +309,10 @@ void TfrmKunimor::AddVariantMenu(QMenu& menu, int position) {
             groupMenu->addAction(FromCp1251(ApplyCasePattern(item.Text, pattern, true)), this,
                                  [word = *word, text = item.Text]() mutable { ReplacePaneWord(word, text); });
         }
+        groupMenu->addSeparator();
+        groupMenu->addAction(QStringLiteral("Новый перевод..."), this,
+                             [this, no = group.ReadingNo] { WordEdits->NewTranslation(no); })
+            ->setToolTip(QStringLiteral("Добавление нового перевода выбранного слова в словарь"));
     }
     menu.addSeparator();
 }
@@ -331,6 +355,7 @@ void TfrmKunimor::CreateLayout() {
     toolBar_->addSeparator();
     toolBar_->addAction(actTranslate);
     toolBar_->addAction(actShowUnknown);
+    toolBar_->addAction(WordEdits->actNewArticle);
     toolBar_->addAction(spelling_->actOrfoAnalyze);
     toolBar_->addSeparator();
     toolBar_->addAction(actBel2Rus);
@@ -387,7 +412,6 @@ void TfrmKunimor::CreateLayout() {
 
     AutoSaveTimer = new QTimer(this);
     connect(AutoSaveTimer, &QTimer::timeout, this, &TfrmKunimor::AutoSave);
-    InstallSaveShortcut(this, [this] { AutoSave(); });
 
     trayIcon_ = new QSystemTrayIcon(windowIcon(), this);
     auto* trayMenu = new QMenu(this);
@@ -449,6 +473,7 @@ bool TfrmKunimor::Start() {
     // The lists stay: what loading reported is what the user needs to see.
     ClearPanes();
     Files->Start();
+    WordEdits->Start(options_.SettingsFolder);
     if (!options_.OpenFile.empty() && std::filesystem::is_regular_file(options_.OpenFile))
         Files->LoadTextFile(QString::fromStdString(options_.OpenFile.string()), 0);
     SetModified(false, TPane::Source);
@@ -630,7 +655,9 @@ void TfrmKunimor::DetectDirection() {
 
 void TfrmKunimor::ShowUnknownPanel(bool show) {
     ShowSidePanel({frmUnknown_, pnlUnknown_, splitter1_, 200, actShowUnknown}, UnknownWords.Empty(), show, [this] {
-        return new TfrmUnknown(UnknownWords, *Editor, prompter_, pnlUnknown_);
+        auto* panel = new TfrmUnknown(UnknownWords, *Editor, prompter_, pnlUnknown_);
+        panel->OpenWord = [this](const std::string& word) { WordEdits->OpenOrAddWord(word); };
+        return panel;
     });
 }
 
@@ -890,7 +917,11 @@ bool TfrmKunimor::CloseAllowed() {
     if (Busy) return false;
     // Even a copy that never saves the dictionary asks about the texts:
     // closing must not lose them silently. Not under Busy: "Yes" saves.
-    return ConfirmDiscard();
+    if (!ConfirmDiscard()) return false;
+    Busy = true;
+    const bool saved = DictionarySavedForClosing();
+    Busy = false;
+    return saved;
 }
 
 void TfrmKunimor::closeEvent(QCloseEvent* event) {
@@ -902,6 +933,7 @@ void TfrmKunimor::closeEvent(QCloseEvent* event) {
     if (DictionaryLoaded && !SecondInstance) {
         try {
             SaveSettingsFile(Settings, options_.SettingsFolder / kSettingsFile);
+            WordEdits->Finish(options_.SettingsFolder);
         } catch (const std::exception& e) {
             AddMessage(e.what());
         }

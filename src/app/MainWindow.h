@@ -36,6 +36,7 @@ class TfrmUnknown;
 class TSpellingCommands;
 class TLanguageCommands;
 class TDictionaryCommands;
+class TWordEditCommands;
 
 struct TStartOptions {
     std::filesystem::path DataFolder;
@@ -112,6 +113,7 @@ public:
     QAction *actFind, *actReplace, *actSearchAgain;
     TFindDialog* FindDialog() const { return findDialog_; }
     TFileCommands* Files = nullptr;
+    TWordEditCommands* WordEdits = nullptr;
     TTextCommands* TextCommands = nullptr;
     TLanguageCommands* Languages = nullptr;
     TDictionaryCommands* Dictionaries = nullptr;
@@ -157,6 +159,10 @@ private:
     void MinimizeToTray();
     void RestoreFromTray();
     bool CloseAllowed();
+    void ConnectDictionarySaving();
+    // Saves the edited dictionary on closing; false when it failed and the
+    // user chose to stay.
+    bool DictionarySavedForClosing();
     void StorePlacement();
     void RestorePlacement();
 

@@ -42,6 +42,10 @@ TfrmUnknown::TfrmUnknown(const TUnknownWords& words, QTextEdit& sourcePane, TPro
 
     connect(save, &QPushButton::clicked, this, &TfrmUnknown::SaveToFile);
     connect(grdUnknown_, &QWidget::customContextMenuRequested, this, &TfrmUnknown::ShowMenu);
+    connect(grdUnknown_, &QTableWidget::cellDoubleClicked, this, [this](int row) {
+        const QTableWidgetItem* item = grdUnknown_->item(row, 0);
+        if (item && OpenWord) OpenWord(ToEngine(item->text()).text);
+    });
     connect(grdUnknown_->horizontalHeader(), &QHeaderView::sectionClicked, this,
             [this](int column) { SetSortByCount(column != 0); });
     Refresh();

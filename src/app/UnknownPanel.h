@@ -2,6 +2,9 @@
 
 #include "app/PanelFrame.h"
 
+#include <functional>
+#include <string>
+
 class QTableWidget;
 class QTextEdit;
 
@@ -26,6 +29,8 @@ public:
     void SaveToFile();
 
     QTableWidget* Grid() const { return grdUnknown_; }
+    // Opens the article of a double-clicked word, or adds it (Windows-1251).
+    std::function<void(const std::string& word)> OpenWord;
 
     // "неизвестные слова.txt", or with the first number that names no file in folder.
     static QString FreeFileName(const QString& folder);

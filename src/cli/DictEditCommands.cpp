@@ -124,9 +124,7 @@ public:
             ++alreadyLinked;
             return;
         }
-        int16_t tag = DefaultLinkTag();
-        tag = static_cast<int16_t>(tag | (module_.DefaultLinkFlags(kBelarusian, no[0], no[1]) << 4));
-        module_.SetLink(no[0], no[1], tag);
+        module_.SetLink(no[0], no[1], NewLinkTag(module_.DefaultLinkFlags(kBelarusian, no[0], no[1])));
         ++linked;
         Say(pair, "linked ru " + std::to_string(no[0]) + " - be " + std::to_string(no[1]));
     }

@@ -4,6 +4,7 @@
 #include "dictionary/Records.h"
 #include "dictionary/Schema.h"
 #include "dictionary/SeekCache.h"
+#include "dictionary/TagCodes.h"
 #include "store/Table.h"
 #include "dictionary/WordFormProc.h"
 
@@ -39,6 +40,8 @@ public:
     Table& EtalonTable(int lang) { return Tbl(lang == 1 ? TableId::EtalonB : TableId::EtalonR); }
     Table& StemTable(int lang) { return Tbl(lang == 1 ? TableId::StemB : TableId::StemR); }
     Table& CollocTable(int lang) { return Tbl(lang == 1 ? TableId::CollocB : TableId::CollocR); }
+    // The table that holds entry no: collocations above the word numbers.
+    Table& EntryTable(int lang, int32_t no) { return IsCollocNo(no) ? CollocTable(lang) : WordsTable(lang); }
 
     // --- opening
     std::string FDataDir;  // with a trailing "/"

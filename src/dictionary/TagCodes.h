@@ -45,6 +45,9 @@ int NounGender(int rodChislo, int16_t tag);
 int LinkPriority(int16_t tag, int targetLang);
 void SetLinkPriority(int16_t& tag, int targetLang, int priority);
 constexpr int16_t DefaultLinkTag() { return 10; }
+// A new link's Tag: normal priority both ways and the correspondence flags
+// in their stored orientation (TBelModule::DefaultLinkFlags gives them).
+constexpr int16_t NewLinkTag(int storedFlags) { return static_cast<int16_t>(DefaultLinkTag() | (storedFlags & 15) << 4); }
 // Correspondence flags as seen towards targetLang (flags 4 and 8 are stored
 // from the Belarusian side and exchanged for a Belarusian target).
 int LinkFlags(int16_t tag, int targetLang);

@@ -1,8 +1,10 @@
 #include "editing/BelEditModule.h"
 
+#include "dictionary/DirectionSwitch.h"
 #include "dictionary/StemSeeker.h"
 #include "ground/Direction.h"
 #include "dictionary/TagCodes.h"
+#include "dictionary/TranslationLinks.h"
 #include "ground/Cp1251Literal.h"
 #include "ground/Error.h"
 #include "ground/FormatText.h"
@@ -10,6 +12,7 @@
 #include "ground/LetterCase.h"
 #include "ground/PathText.h"
 #include "morphology/ExtraStems.h"
+#include "morphology/KindNames.h"
 #include "morphology/FormSynthesis.h"
 #include "morphology/FormsText.h"
 #include "store/FileSetCommit.h"
@@ -57,36 +60,12 @@ constexpr std::string_view kReadOnlyText =
     "внесенные исправления не будут сохранены."_cp1251;
 constexpr std::string_view kDeletedCollocText = "Deleted colloc (%s) #%d due to deleting #%d.";
 
-// Long gender names, Russian and Belarusian, by RodChislo.
-constexpr std::string_view kGenderNames[2][5] = {
-    {"Род/число не определено"_cp1251, "Мужской"_cp1251, "Женский"_cp1251, "Средний"_cp1251,
-     "Множ. число"_cp1251},
-    {"Род/лік не азначаны"_cp1251, "Мужчынскі"_cp1251, "Жаночы"_cp1251, "Ніякі"_cp1251, "Множны лік"_cp1251},
-};
-
-std::string_view GenderName(int lang, int gender) {
-    return kGenderNames[lang == 1 ? 1 : 0][gender >= 0 && gender <= 4 ? gender : 0];
-}
-
 std::string Num(int64_t n) { return std::to_string(n); }
 
 constexpr int16_t kProperNameAndAbbreviationBits = 0x18;
 constexpr int kCrossMask = 0xF0;  // participle slot and negation of a link Tag
 
 bool InFirstHalf(int formNo, int kind) { return formNo <= FormCount(kind) / 2; }
-
-// Restores the translation direction however the operation ends.
-class DirectionKeeper {
-public:
-    explicit DirectionKeeper(TBelModule& m) : m_(m), saved_(SourceLang) {}
-    ~DirectionKeeper() { m_.SetDirection(saved_); }
-    DirectionKeeper(const DirectionKeeper&) = delete;
-    DirectionKeeper& operator=(const DirectionKeeper&) = delete;
-
-private:
-    TBelModule& m_;
-    int saved_;
-};
 
 // A filter on a table for the length of a scope.
 class ScopedFilter {
@@ -103,8 +82,6 @@ private:
     Table& t_;
 };
 
-const char* LinkIndexName(int lang) { return lang == 1 ? "IndBelNo" : "IndRusNo"; }
-int LinkField(int lang) { return lang == 1 ? TransField::BelNo : TransField::RusNo; }
 
 }  // namespace
 
@@ -244,8 +221,7 @@ int32_t TBelEditModule::AddWord(int lang, const std::string& stem, int32_t numbe
     const int newAnimacy = kind == kNoun ? Animacy(forms, CurEtalon.RodChislo == kRodMasculine, kNoun) : 0;
     const FirstFormSet keys = FirstForms(lang, kind, stem, forms);
 
-    DirectionKeeper direction(*this);
-    SetDirection(lang);
+    TDirectionSwitch direction(*this, lang);
     candidates_.clear();
     struct Cleared {
         std::vector<int32_t>& list;
@@ -329,9 +305,7 @@ void TBelEditModule::DeleteWord(int lang, int32_t number, bool deleteLinks) {
     Table& words = WordsTable(lang);
     if (LocateNo(words, number)) words.Delete();
     if (!deleteLinks) return;
-    Table& trans = tblTrans();
-    trans.SetIndexName(LinkIndexName(lang));
-    while (trans.FindKey({Value(number)})) trans.Delete();
+    DeleteLinksOf(lang, number);
     DeleteCollocationsOf(lang, number);
 }
 
@@ -350,7 +324,7 @@ void TBelEditModule::RenumberEntry(int lang, int32_t oldNo, int32_t newNo) {
         throw Error("Cannot renumber entry " + Num(oldNo) + " to " + Num(newNo) + ": another number space");
     EnsureLinkPairIndex();
     Table& trans = tblTrans();
-    const int field = LinkField(lang);
+    const int field = trans.FieldIndex(LinkFieldName(lang));
     {
         ScopedFilter filter(trans, std::string(LinkFieldName(lang)) + " = " + Num(oldNo));
         for (trans.First(); trans.HasRecord(); trans.First()) {
@@ -401,32 +375,22 @@ void TBelEditModule::SetLink(int32_t sourceNo, int32_t targetNo, int16_t tag) {
 }
 
 void TBelEditModule::DemoteSoleTranslation(int lang, int kind, int32_t no, int16_t newTag) {
-    Table& trans = tblTrans();
-    trans.SetIndexName(LinkIndexName(lang));
-    const int field = LinkField(lang);
-    const int otherField = LinkField(1 - lang);
-    std::vector<Bookmark> comparable;
-    std::vector<std::pair<int32_t, int>> links;  // other entry, Tag
-    if (trans.FindKey({Value(no)}))
-        for (; !trans.Eof() && trans.GetInt(field) == no; trans.Next()) {
-            links.push_back({trans.GetInt(otherField), trans.GetInt(TransField::Tag)});
-            comparable.push_back(trans.GetBookmark());
-        }
     int count = 0;
-    Bookmark sole;
-    for (size_t i = 0; i < links.size(); ++i) {
+    int32_t sole = 0;
+    for (const TransLink& link : LinksOf(tblTrans(), lang, no)) {
         bool same = true;
         if (lang == 1) {
-            const bool participle = LoadEntry(1 - lang, links[i].first) != kind;
-            const int cross = participle ? (links[i].second & kCrossMask) : 0;
+            const bool participle = LoadEntry(1 - lang, link.target) != kind;
+            const int cross = participle ? (link.tag & kCrossMask) : 0;
             same = cross == (newTag & kCrossMask);
         }
         if (same) {
             ++count;
-            sole = comparable[i];
+            sole = link.target;
         }
     }
-    if (count != 1 || !trans.GotoBookmark(sole)) return;
+    Table& trans = tblTrans();
+    if (count != 1 || !LocatePair(lang, no, sole)) return;
     int16_t stored = static_cast<int16_t>(trans.GetInt(TransField::Tag));
     if (LinkPriority(stored, 1 - lang) != 2) return;
     SetLinkPriority(stored, 1 - lang, 1);
@@ -436,20 +400,18 @@ void TBelEditModule::DemoteSoleTranslation(int lang, int kind, int32_t no, int16
 }
 
 void TBelEditModule::DeleteLink(int32_t sourceNo, int32_t targetNo) {
-    Table& trans = tblTrans();
-    const int32_t rusNo = SourceLang == 0 ? sourceNo : targetNo;
-    const int32_t belNo = SourceLang == 0 ? targetNo : sourceNo;
-    while (trans.Locate("RusNo;BelNo", {Value(rusNo), Value(belNo)})) trans.Delete();
+    while (LocatePair(SourceLang, sourceNo, targetNo)) tblTrans().Delete();
 }
 
-std::vector<int> TBelEditModule::LinksOf(int lang, int32_t no) {
-    Table& trans = tblTrans();
-    trans.SetIndexName(LinkIndexName(lang));
-    std::vector<int> others;
-    if (trans.FindKey({Value(no)}))
-        for (; !trans.Eof() && trans.GetInt(LinkField(lang)) == no; trans.Next())
-            others.push_back(trans.GetInt(LinkField(1 - lang)));
-    return others;
+bool TBelEditModule::LocatePair(int lang, int32_t no, int32_t otherNo) {
+    const int32_t rusNo = lang == 1 ? otherNo : no;
+    const int32_t belNo = lang == 1 ? no : otherNo;
+    return tblTrans().Locate("RusNo;BelNo", {Value(rusNo), Value(belNo)});
+}
+
+void TBelEditModule::DeleteLinksOf(int lang, int32_t no) {
+    for (const TransLink& link : LinksOf(tblTrans(), lang, no))
+        while (LocatePair(lang, no, link.target)) tblTrans().Delete();
 }
 
 void TBelEditModule::SetEntryTag(int lang, int kind, bool propagateTheme, int16_t tag, int32_t no) {
@@ -461,7 +423,8 @@ void TBelEditModule::SetEntryTag(int lang, int kind, bool propagateTheme, int16_
     if (kind != kNoun && !propagateTheme) return;
     const WordTagFields source = DecodeWordTag(kind, tag);
     const int other = 1 - lang;
-    for (int32_t otherNo : LinksOf(lang, no)) {
+    for (const TransLink& link : LinksOf(tblTrans(), lang, no)) {
+        const int32_t otherNo = link.target;
         Table& t = EntryTable(other, otherNo);
         if (!LocateNo(t, otherNo)) DictionaryError(t.Name() + ": dead link No " + Num(otherNo));
         const int16_t stored = static_cast<int16_t>(t.GetInt(t.FieldIndex("Tag")));
@@ -495,11 +458,13 @@ int32_t TBelEditModule::SaveCollocation(int lang, int32_t number, const TCollocR
             DictionaryError("Dead link No " + Num(w.No) + " in dictionary " + WordsTable(lang).Name());
     std::string keyFields;
     std::vector<Value> key;
+    key.reserve(2 * kCollocSlots);
     for (int k = 1; k <= kCollocSlots; ++k) {
         const TCollocWord& w = rec.Words[k - 1];
         keyFields += (k > 1 ? ";No" : "No") + Num(k) + ";Frm" + Num(k);
-        key.push_back(Value(int32_t{w.No >= 1 ? w.No : 0}));
-        key.push_back(Value(int32_t{w.No >= 1 ? w.Frm : 0}));
+        const bool used = w.No >= 1;
+        key.emplace_back(int32_t{used ? w.No : 0});
+        key.emplace_back(int32_t{used ? w.Frm : 0});
     }
     int32_t duplicate = -1;
     do {
@@ -547,9 +512,7 @@ void TBelEditModule::DeleteCollocation(int lang, int32_t number, bool deleteLink
     }
     if (firstWordNo > 0) UpdateFirstWordFlag(lang, firstWordNo, false);
     if (!deleteLinks) return;
-    Table& trans = tblTrans();
-    trans.SetIndexName(LinkIndexName(lang));
-    while (trans.FindKey({Value(number)})) trans.Delete();
+    DeleteLinksOf(lang, number);
 }
 
 void TBelEditModule::DeleteCollocationsOf(int lang, int32_t wordNo) {

@@ -99,9 +99,9 @@ private:
     void CheckAbbreviation(const std::string& bel, const std::string& rus, int32_t self);
     void CheckGlossaryEntry(int lang, const std::string& title, int32_t self);
     bool LocateNo(Table& t, int32_t no);
-    Table& EntryTable(int lang, int32_t no) { return IsCollocNo(no) ? CollocTable(lang) : WordsTable(lang); }
-    // Every link of lang whose lang-side number is no, in link order.
-    std::vector<int> LinksOf(int lang, int32_t no);
+    // Makes the link between no of lang and otherNo of the other language current.
+    bool LocatePair(int lang, int32_t no, int32_t otherNo);
+    void DeleteLinksOf(int lang, int32_t no);
 
     TEditPrompter& prompter_;
     bool readOnly_ = false;

@@ -10,6 +10,8 @@
 
 #include <gmock/gmock.h>
 
+#include <algorithm>
+
 using namespace kunimor;
 using ::testing::HasSubstr;
 
@@ -38,6 +40,18 @@ protected:
             if (t.GetInt(TransField::RusNo) == rus && t.GetInt(TransField::BelNo) == bel) ++n;
         return n;
     }
+    // The fixture's word with this stem (UTF-8), its paradigm, and the
+    // number the next new record of a table gets.
+    int32_t No(int lang, const char* stem) {
+        EXPECT_TRUE(m.WordsTable(lang).Locate("Osnova", {Value(W(stem))})) << stem;
+        return m.WordsTable(lang).GetInt(WordsField::No);
+    }
+    int16_t ParadigmOf(int lang, const char* stem) { return WordParadigm(lang, No(lang, stem)); }
+    static int32_t NextNo(Table& t) {
+        int32_t last = 0;
+        for (t.First(); !t.Eof() && t.HasRecord(); t.Next()) last = std::max(last, t.GetInt(0));
+        return last + 1;
+    }
     std::string ErrorOf(const std::function<void()>& operation) {
         try {
             operation();
@@ -48,11 +62,8 @@ protected:
     }
 };
 
-// Russian дом is word 28 (paradigm 10, inanimate, first member of a collocation), брат paradigm 12.
-constexpr int16_t kDomParadigm = 10;
-constexpr int16_t kBratParadigm = 12;
-
 TEST_F(EditModule, AStemOfThirtyOneLettersIsRefusedAndNothingChanges) {
+    const int16_t kDomParadigm = ParadigmOf(0, "дом");
     const int before = m.WordsTable(0).RecordCount();
     const std::string stem(31, "д"_cp1251[0]);
     EXPECT_THAT(ErrorOf([&] { m.AddWord(0, stem, -1, 0, kDomParadigm); }),
@@ -63,8 +74,9 @@ TEST_F(EditModule, AStemOfThirtyOneLettersIsRefusedAndNothingChanges) {
 
 TEST_F(EditModule, ANewWordGetsTheNextNumberItsStemsAndLemmaAndIsMarkedModified) {
     // Belarusian дом's paradigm changes the stem (дам-): the stem table learns it.
-    const int32_t no = m.AddWord(1, std::string("стол"_cp1251), -1, 0, 8);
-    EXPECT_EQ(no, 41);
+    const int32_t next = NextNo(m.WordsTable(1));
+    const int32_t no = m.AddWord(1, std::string("стол"_cp1251), -1, 0, ParadigmOf(1, "дом"));
+    EXPECT_EQ(no, next);
     Table& words = m.WordsTable(1);
     ASSERT_TRUE(words.Locate("No", {Value(no)}));
     EXPECT_TRUE(words.GetBool(WordsField::Modif));
@@ -74,21 +86,24 @@ TEST_F(EditModule, ANewWordGetsTheNextNumberItsStemsAndLemmaAndIsMarkedModified)
 }
 
 TEST_F(EditModule, TheSameInanimateNounWithTheSameParadigmReplacesTheOldOneWithoutAsking) {
-    const int32_t no = m.AddWord(0, std::string("дом"_cp1251), -1, 0x18, kDomParadigm);
-    EXPECT_EQ(no, 28);
+    // Russian дом is inanimate and the first member of a collocation.
+    const int32_t dom = No(0, "дом");
+    const int before = m.WordsTable(0).RecordCount();
+    const int32_t no = m.AddWord(0, std::string("дом"_cp1251), -1, 0x18, ParadigmOf(0, "дом"));
+    EXPECT_EQ(no, dom);
     EXPECT_TRUE(prompter.replacements.empty());
-    EXPECT_EQ(WordTag(0, 28), 0x19) << "the old first-word flag joins the new Tag";
-    EXPECT_EQ(m.WordsTable(0).RecordCount(), 39);
-    EXPECT_TRUE(HasLink(28, 30));
-    EXPECT_TRUE(HasLink(28, 37));
+    EXPECT_EQ(WordTag(0, dom), 0x19) << "the old first-word flag joins the new Tag";
+    EXPECT_EQ(m.WordsTable(0).RecordCount(), before);
+    EXPECT_TRUE(HasLink(dom, No(1, "дом")));
+    EXPECT_TRUE(HasLink(dom, No(1, "хат")));
 }
 
 struct ReplacementCase {
     const char* name;
     TReplaceAnswer answer;
-    int32_t expectedNo;
-    int16_t expectedOldParadigm;  // of word 28 afterwards
-    int expectedWords;
+    bool newNumber;     // else the old word's
+    bool oldParadigm;   // what the old word's paradigm is afterwards, else the new one
+    int addedWords;
 };
 
 class Replacement : public EditModule, public ::testing::WithParamInterface<ReplacementCase> {};
@@ -96,28 +111,35 @@ class Replacement : public EditModule, public ::testing::WithParamInterface<Repl
 TEST_P(Replacement, AnotherParadigmAsksAndFollowsTheAnswer) {
     const ReplacementCase& c = GetParam();
     prompter.replaceAnswer = c.answer;
-    const int32_t no = m.AddWord(0, std::string("дом"_cp1251), -1, 0, kBratParadigm);
+    const int32_t dom = No(0, "дом");
+    const int16_t domParadigm = ParadigmOf(0, "дом");
+    const int16_t bratParadigm = ParadigmOf(0, "брат");
+    const int32_t next = NextNo(m.WordsTable(0));
+    const int before = m.WordsTable(0).RecordCount();
+    const int32_t no = m.AddWord(0, std::string("дом"_cp1251), -1, 0, bratParadigm);
     ASSERT_EQ(prompter.replacements.size(), 1u);
     EXPECT_EQ(prompter.replacements[0].OldStem, std::string("дом"_cp1251));
-    EXPECT_EQ(no, c.expectedNo);
-    EXPECT_EQ(WordParadigm(0, 28), c.expectedOldParadigm);
-    EXPECT_EQ(m.WordsTable(0).RecordCount(), c.expectedWords);
-    EXPECT_TRUE(HasLink(28, 30)) << "links of word 28 stay";
+    EXPECT_EQ(no, c.newNumber ? next : dom);
+    EXPECT_EQ(WordParadigm(0, dom), c.oldParadigm ? domParadigm : bratParadigm);
+    EXPECT_EQ(m.WordsTable(0).RecordCount(), before + c.addedWords);
+    EXPECT_TRUE(HasLink(dom, No(1, "дом"))) << "links of the old word stay";
 }
 
 INSTANTIATE_TEST_SUITE_P(Answers, Replacement,
-                         ::testing::Values(ReplacementCase{"KeepOld", kKeepOld, 28, kDomParadigm, 39},
-                                           ReplacementCase{"Replace", kReplaceOld, 28, kBratParadigm, 39},
-                                           ReplacementCase{"KeepBoth", kKeepBoth, 40, kDomParadigm, 40}),
+                         ::testing::Values(ReplacementCase{"KeepOld", kKeepOld, false, true, 0},
+                                           ReplacementCase{"Replace", kReplaceOld, false, false, 0},
+                                           ReplacementCase{"KeepBoth", kKeepBoth, true, true, 1}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(EditModule, AWordOfAnotherKindIsNoCandidate) {
-    EXPECT_GT(m.AddWord(0, std::string("дом"_cp1251), -1, 0, -1), 34);
+    const int32_t dom = No(0, "дом");
+    EXPECT_NE(m.AddWord(0, std::string("дом"_cp1251), -1, 0, -1), dom);
     EXPECT_TRUE(prompter.replacements.empty());
-    EXPECT_TRUE(HasWord(0, 28));
+    EXPECT_TRUE(HasWord(0, dom));
 }
 
 TEST_F(EditModule, NumbersOutsideTheirSpaceFailInsteadOfWrapping) {
+    const int16_t kDomParadigm = ParadigmOf(0, "дом");
     EXPECT_THAT(ErrorOf([&] { m.FindOrAddParadigm(0, "x", 40000, 1, "@;a", kNoun); }), HasSubstr("40000"));
     EXPECT_THAT(ErrorOf([&] { m.AddWord(0, std::string("стол"_cp1251), kFirstCollocNo, 0, kDomParadigm); }),
                 HasSubstr("5000000"));
@@ -131,10 +153,11 @@ TEST_F(EditModule, NumbersOutsideTheirSpaceFailInsteadOfWrapping) {
 
 TEST_F(EditModule, FindOrAddParadigmNormalisesAndReusesAnEqualParadigm) {
     EXPECT_EQ(m.FindOrAddParadigm(0, "x", -1, 1, std::string("@;а;у;@;ом;е;а;ов;ам;а;ами;ах;о|;;"_cp1251), kNoun),
-              kDomParadigm);
+              ParadigmOf(0, "дом"));
     EXPECT_FALSE(m.EtalonTable(0).Modified());
+    const int32_t next = NextNo(m.EtalonTable(0));
     const int16_t added = m.FindOrAddParadigm(0, "x", -1, 2, std::string("а;ы|;"_cp1251), kNoun);
-    EXPECT_EQ(added, 17);
+    EXPECT_EQ(added, next);
     m.LoadEtalon(0, added);
     EXPECT_EQ(m.CurEtalon.Forms, std::string("а;ы"_cp1251));
     EXPECT_TRUE(m.CurEtalon.Modif);
@@ -142,6 +165,7 @@ TEST_F(EditModule, FindOrAddParadigmNormalisesAndReusesAnEqualParadigm) {
 
 TEST_F(EditModule, AnEqualNounParadigmOfAnotherGenderAsksWhetherToChangeIt) {
     const std::string forms(std::string("@;а;у;@;ом;е;а;ов;ам;а;ами;ах;о"_cp1251));
+    const int16_t kDomParadigm = ParadigmOf(0, "дом");
     prompter.yesNo = {false};
     m.FindOrAddParadigm(0, "x", -1, kRodFeminine, forms, kNoun);
     ASSERT_EQ(prompter.questions.size(), 1u);
@@ -156,28 +180,31 @@ TEST_F(EditModule, AnEqualNounParadigmOfAnotherGenderAsksWhetherToChangeIt) {
 }
 
 TEST_F(EditModule, ASecondTranslationDemotesTheSoleOneToPreferred) {
-    // Russian новый (31) has one translation, нов (33).
-    const int32_t bel = m.AddWord(1, std::string("чырвон"_cp1251), -1, 0, 11);
+    // Russian новый has one translation, новы.
+    const int32_t novy = No(0, "нов"), belNovy = No(1, "нов");
+    const int32_t bel = m.AddWord(1, std::string("чырвон"_cp1251), -1, 0, ParadigmOf(1, "нов"));
     m.SetDirection(0);
-    m.SetLink(31, bel, DefaultLinkTag());
-    EXPECT_EQ(LinkPriority(static_cast<int16_t>(LinkTag(31, 33)), 1), 1);
-    EXPECT_EQ(LinkPriority(static_cast<int16_t>(LinkTag(31, bel)), 1), 2);
-    // дом (28) has two translations: neither is demoted.
-    m.SetLink(28, bel, DefaultLinkTag());
-    EXPECT_EQ(LinkTag(28, 30), 58);
-    EXPECT_EQ(LinkTag(28, 37), 58);
+    m.SetLink(novy, bel, DefaultLinkTag());
+    EXPECT_EQ(LinkPriority(static_cast<int16_t>(LinkTag(novy, belNovy)), 1), 1);
+    EXPECT_EQ(LinkPriority(static_cast<int16_t>(LinkTag(novy, bel)), 1), 2);
+    // дом has two translations: neither is demoted.
+    const int32_t dom = No(0, "дом");
+    m.SetLink(dom, bel, DefaultLinkTag());
+    EXPECT_EQ(LinkTag(dom, No(1, "дом")), 58);
+    EXPECT_EQ(LinkTag(dom, No(1, "хат")), 58);
 }
 
 TEST_F(EditModule, SetLinkOnAnExistingPairKeepsTheSourcePriority) {
     m.SetDirection(0);
+    const int32_t rus = No(0, "дом"), bel = No(1, "дом");
     int16_t tag = 58;
     SetLinkPriority(tag, 0, 3);
     SetLinkPriority(tag, 1, 0);
-    m.SetLink(28, 30, tag);
-    EXPECT_EQ(LinkPriority(static_cast<int16_t>(LinkTag(28, 30)), 0), 2);
-    EXPECT_EQ(LinkPriority(static_cast<int16_t>(LinkTag(28, 30)), 1), 0);
-    m.DeleteLink(28, 30);
-    EXPECT_FALSE(HasLink(28, 30));
+    m.SetLink(rus, bel, tag);
+    EXPECT_EQ(LinkPriority(static_cast<int16_t>(LinkTag(rus, bel)), 0), 2);
+    EXPECT_EQ(LinkPriority(static_cast<int16_t>(LinkTag(rus, bel)), 1), 0);
+    m.DeleteLink(rus, bel);
+    EXPECT_FALSE(HasLink(rus, bel));
 }
 
 TEST_F(EditModule, RenumberingMergesDuplicateLinks) {
@@ -203,40 +230,45 @@ TEST_F(EditModule, AnIdenticalCollocationReplacesTheOldOneAndKeepsItsNumber) {
     EXPECT_EQ(m.SaveCollocation(0, 5000002, rec), 5000002);
     EXPECT_EQ(m.CollocTable(0).RecordCount(), 1);
     EXPECT_TRUE(HasLink(5000002, 5000001));
-    EXPECT_EQ(WordTag(0, 28) & 1, 1);
+    EXPECT_EQ(WordTag(0, No(0, "дом")) & 1, 1);
     rec.Words[2].No = 999;
     EXPECT_THAT(ErrorOf([&] { m.SaveCollocation(0, 0, rec); }), HasSubstr("Dead link No 999"));
 }
 
 TEST_F(EditModule, DeletingAMemberDeletesItsCollocationLinksAndFirstWordFlag) {
-    // Belarusian кніга (31) is member 2 of collocation 5000001, whose first word is дом (30).
-    EXPECT_EQ(WordTag(1, 30) & 1, 1);
-    m.DeleteWord(1, 31, true);
-    EXPECT_FALSE(HasWord(1, 31));
+    // Belarusian кніга is member 2 of collocation 5000001, whose first word is дом.
+    const int32_t kniga = No(1, "кні"), dom = No(1, "дом");
+    EXPECT_EQ(WordTag(1, dom) & 1, 1);
+    m.DeleteWord(1, kniga, true);
+    EXPECT_FALSE(HasWord(1, kniga));
     EXPECT_EQ(m.CollocTable(1).RecordCount(), 0);
     EXPECT_FALSE(HasLink(5000001, 5000001));
-    EXPECT_FALSE(HasLink(29, 31));
-    EXPECT_THAT(messages, ::testing::Contains("Deleted colloc (bel) #5000001 due to deleting #31."));
-    EXPECT_EQ(WordTag(1, 30) & 1, 0);
-    EXPECT_FALSE(m.StemTable(1).Locate("WordNo", {Value(31)}));
+    EXPECT_FALSE(HasLink(No(0, "книг"), kniga));
+    EXPECT_THAT(messages, ::testing::Contains("Deleted colloc (bel) #5000001 due to deleting #" +
+                                              std::to_string(kniga) + "."));
+    EXPECT_EQ(WordTag(1, dom) & 1, 0);
+    EXPECT_FALSE(m.StemTable(1).Locate("WordNo", {Value(kniga)}));
 }
 
 TEST_F(EditModule, AFailedSaveWordLeavesTheWordItsLinksAndStems) {
     const std::string tooLong(31, "д"_cp1251[0]);
-    EXPECT_THAT(ErrorOf([&] { m.SaveWord(1, 30, 0, 8, tooLong); }), HasSubstr("30"));
-    EXPECT_TRUE(HasWord(1, 30));
-    EXPECT_TRUE(HasLink(28, 30));
-    EXPECT_TRUE(m.StemTable(1).Locate("WordNo", {Value(30)}));
-    EXPECT_EQ(m.SaveWord(1, 30, 0x100, 8, std::string("дом"_cp1251)), 30);
-    EXPECT_EQ(WordTag(1, 30), 0x101) << "the stored Tag joins the new one";
-    EXPECT_TRUE(HasLink(28, 30));
+    const int32_t dom = No(1, "дом"), rus = No(0, "дом");
+    const int16_t paradigm = ParadigmOf(1, "дом");
+    EXPECT_THAT(ErrorOf([&] { m.SaveWord(1, dom, 0, paradigm, tooLong); }), HasSubstr("30"));
+    EXPECT_TRUE(HasWord(1, dom));
+    EXPECT_TRUE(HasLink(rus, dom));
+    EXPECT_TRUE(m.StemTable(1).Locate("WordNo", {Value(dom)}));
+    EXPECT_EQ(m.SaveWord(1, dom, 0x100, paradigm, std::string("дом"_cp1251)), dom);
+    EXPECT_EQ(WordTag(1, dom), 0x101) << "the stored Tag joins the new one";
+    EXPECT_TRUE(HasLink(rus, dom));
 }
 
 TEST_F(EditModule, SetEntryTagCopiesProperNameAndThemeToNounTranslationsOnly) {
-    // Belarusian дом (30) translates Russian дом (28), a noun.
-    m.SetEntryTag(1, kNoun, true, 0x0508, 30);
-    EXPECT_EQ(WordTag(1, 30), 0x0508);
-    EXPECT_EQ(WordTag(0, 28), 0x0509) << "proper name and theme copied, first-word flag kept";
+    // Belarusian дом translates Russian дом, a noun.
+    const int32_t bel = No(1, "дом"), rus = No(0, "дом");
+    m.SetEntryTag(1, kNoun, true, 0x0508, bel);
+    EXPECT_EQ(WordTag(1, bel), 0x0508);
+    EXPECT_EQ(WordTag(0, rus), 0x0509) << "proper name and theme copied, first-word flag kept";
     EXPECT_THAT(ErrorOf([&] { m.SetEntryTag(1, kNoun, false, 0, 99); }), HasSubstr("tblWordsB: dead link No 99"));
 }
 
@@ -269,11 +301,13 @@ TEST_F(EditModule, GlossaryTitlesAreStoredInLowerCaseAndUniquePerLanguage) {
 TEST_F(EditModule, RefreshLemmasLeavesTheTableUnmodified) {
     m.RefreshLemmas(1);
     EXPECT_FALSE(m.WordsTable(1).Modified());
-    ASSERT_TRUE(m.WordsTable(1).Locate("No", {Value(31)}));
+    ASSERT_TRUE(m.WordsTable(1).Locate("No", {Value(No(1, "кні"))}));
     EXPECT_EQ(m.WordsTable(1).GetString(WordsField::Lemma), std::string("кніга"_cp1251));
 }
 
 TEST_F(EditModule, NewParadigmFromFormsAddsTheParadigmAsTheOnlyCandidate) {
+    const int32_t nextParadigm = NextNo(m.EtalonTable(0));
+    const int32_t nextWord = NextNo(m.WordsTable(0));
     TAdvStemSeeker seeker(m, 0, kNoun);
     const char* forms[] = {"стул", "стула", "стулу", "стул", "стулом", "стуле", "стулья", "стульев", "стульям",
                            "стулья", "стульями", "стульях"};
@@ -289,14 +323,14 @@ TEST_F(EditModule, NewParadigmFromFormsAddsTheParadigmAsTheOnlyCandidate) {
     ASSERT_TRUE(seeker.NewParadigmFromForms([&](int lang, const std::string& stem, const std::string& text, int kind,
                                                 int gender) { return m.FindOrAddParadigm(lang, stem, -1, gender, text, kind); }));
     ASSERT_EQ(seeker.Candidates.size(), 1u);
-    EXPECT_EQ(seeker.Candidates[0].EtalonNo, 17);
+    EXPECT_EQ(seeker.Candidates[0].EtalonNo, nextParadigm);
     EXPECT_EQ(seeker.Candidates[0].Stems, std::string("стул"_cp1251));
     int32_t wordNo = -1;
     int16_t tag = 0;
     seeker.ApplyCandidate(wordNo, tag, [&](int lang, int32_t n, int16_t t, int32_t etalonNo, const std::string& stem) {
         return m.AddWord(lang, stem, n, t, static_cast<int16_t>(etalonNo));
     });
-    EXPECT_EQ(wordNo, 40);
+    EXPECT_EQ(wordNo, nextWord);
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include "editing/ui/DictionaryCommands.h"
 
-#include "app/DictionaryAutoSave.h"
 #include "app/MainWindow.h"
 #include "editing/ui/AbbreviationBrowser.h"
 #include "editing/ui/CollocBrowser.h"
@@ -26,7 +25,6 @@ TDictionaryCommands::TDictionaryCommands(TfrmKunimor& window, TPrompter& prompte
     actBrAbbr = Command(QStringLiteral("Сокращения..."), {}, &TDictionaryCommands::BrowseAbbreviations, 0);
     actSaveDatabase = Command(QStringLiteral("Сохранить словарь"), QKeySequence(Qt::Key_F12), &TDictionaryCommands::Save, 0);
     actSelThemes = Command(QStringLiteral("Тематики текста..."), {}, &TDictionaryCommands::ChooseTextThemes, 0);
-    if (!window_.SaveDictionary) window_.SaveDictionary = [this] { window_.Module.SaveIfModified(); };
 }
 
 QAction* TDictionaryCommands::Command(const QString& caption, const QKeySequence& shortcut,
@@ -72,10 +70,7 @@ void TDictionaryCommands::BrowseAbbreviations(int) {
     browser.exec();
 }
 
-void TDictionaryCommands::Save(int) {
-    if (window_.DictionaryLoaded && !window_.SecondInstance && window_.SaveDictionary && AutoSaveMayRun(window_.Busy))
-        window_.SaveDictionary();
-}
+void TDictionaryCommands::Save(int) { window_.AutoSave(); }
 
 void TDictionaryCommands::ChooseTextThemes(int) {
     if (!window_.DictionaryLoaded || window_.Busy) return;
