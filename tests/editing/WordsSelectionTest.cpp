@@ -110,7 +110,7 @@ TEST_F(WordsSelection, FiltersCombineAndTheCountStaysWhenOnlyThePositionIsRestor
 TEST_F(WordsSelection, IncrementalSearchFindsTheFirstLemmaWithThePrefixWithinTheSelection) {
     TWordsSelection selection(m, 0);
     selection.Select({});
-    EXPECT_EQ(U(selection.LemmaAt(selection.FirstWithPrefix(W("к")))), "какой");
+    EXPECT_EQ(U(selection.LemmaAt(selection.FirstWithPrefix(W("ка")))), "какой");
     EXPECT_EQ(U(selection.LemmaAt(selection.FirstWithPrefix(W("кн")))), "книга");
     EXPECT_EQ(selection.FirstWithPrefix(W("щ")), -1);
     EXPECT_EQ(selection.FirstWithPrefix(""), -1);

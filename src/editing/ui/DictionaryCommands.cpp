@@ -14,22 +14,23 @@ namespace kunimor::app {
 
 TDictionaryCommands::TDictionaryCommands(TfrmKunimor& window, TPrompter& prompter)
     : QObject(&window), window_(window), prompter_(prompter) {
-    actBrWordsBel = Command(QStringLiteral("Беларуский словарь..."), QKeySequence(Qt::SHIFT | Qt::Key_F7),
+    actBrWordsBel = Command("actBrWordsBel", QStringLiteral("Беларуский словарь..."), QKeySequence(Qt::SHIFT | Qt::Key_F7),
                             &TDictionaryCommands::BrowseWordsOf, 1);
-    actBrWordsRus = Command(QStringLiteral("Русский словарь..."), QKeySequence(Qt::CTRL | Qt::Key_F7),
+    actBrWordsRus = Command("actBrWordsRus", QStringLiteral("Русский словарь..."), QKeySequence(Qt::CTRL | Qt::Key_F7),
                             &TDictionaryCommands::BrowseWordsOf, 0);
-    actBrCollocB = Command(QStringLiteral("Беларуские словосочетания..."), QKeySequence(Qt::SHIFT | Qt::Key_F8),
+    actBrCollocB = Command("actBrCollocB", QStringLiteral("Беларуские словосочетания..."), QKeySequence(Qt::SHIFT | Qt::Key_F8),
                            &TDictionaryCommands::BrowseCollocationsOf, 1);
-    actBrCollocR = Command(QStringLiteral("Русские словосочетания..."), QKeySequence(Qt::CTRL | Qt::Key_F8),
+    actBrCollocR = Command("actBrCollocR", QStringLiteral("Русские словосочетания..."), QKeySequence(Qt::CTRL | Qt::Key_F8),
                            &TDictionaryCommands::BrowseCollocationsOf, 0);
-    actBrAbbr = Command(QStringLiteral("Сокращения..."), {}, &TDictionaryCommands::BrowseAbbreviations, 0);
-    actSaveDatabase = Command(QStringLiteral("Сохранить словарь"), QKeySequence(Qt::Key_F12), &TDictionaryCommands::Save, 0);
-    actSelThemes = Command(QStringLiteral("Тематики текста..."), {}, &TDictionaryCommands::ChooseTextThemes, 0);
+    actBrAbbr = Command("actBrAbbr", QStringLiteral("Сокращения..."), {}, &TDictionaryCommands::BrowseAbbreviations, 0);
+    actSaveDatabase = Command("actSaveDatabase", QStringLiteral("Сохранить словарь"), QKeySequence(Qt::Key_F12), &TDictionaryCommands::Save, 0);
+    actSelThemes = Command("actSelThemes", QStringLiteral("Тематики текста..."), {}, &TDictionaryCommands::ChooseTextThemes, 0);
 }
 
-QAction* TDictionaryCommands::Command(const QString& caption, const QKeySequence& shortcut,
+QAction* TDictionaryCommands::Command(const char* name, const QString& caption, const QKeySequence& shortcut,
                                       void (TDictionaryCommands::*run)(int), int lang) {
     auto* action = new QAction(caption, &window_);
+    action->setObjectName(QString::fromLatin1(name));  // language files name it
     if (!shortcut.isEmpty()) action->setShortcut(shortcut);
     connect(action, &QAction::triggered, this, [this, run, lang] { (this->*run)(lang); });
     window_.addAction(action);
@@ -38,8 +39,10 @@ QAction* TDictionaryCommands::Command(const QString& caption, const QKeySequence
 
 void TDictionaryCommands::AddToMenus(QMenu& dictionaries, QMenu& text, QAction* statistics) {
     QMenu* words = dictionaries.addMenu(QStringLiteral("Слова"));
+    words->setObjectName(QStringLiteral("miWords"));
     words->addActions({actBrWordsBel, actBrWordsRus});
     QMenu* collocations = dictionaries.addMenu(QStringLiteral("Словосочетания"));
+    collocations->setObjectName(QStringLiteral("miCollocations"));
     collocations->addActions({actBrCollocB, actBrCollocR});
     dictionaries.addAction(actBrAbbr);
     dictionaries.addSeparator();

@@ -27,7 +27,7 @@ public:
         *actSelThemes;
 
 private:
-    QAction* Command(const QString& caption, const QKeySequence& shortcut, void (TDictionaryCommands::*run)(int),
+    QAction* Command(const char* name, const QString& caption, const QKeySequence& shortcut, void (TDictionaryCommands::*run)(int),
                      int lang);
     void BrowseWordsOf(int lang);
     void BrowseCollocationsOf(int lang);

@@ -19,6 +19,7 @@ namespace kunimor::app {
 TWordEditCommands::TWordEditCommands(TfrmKunimor& window, TPrompter& prompter)
     : QObject(&window), Editors(window.Module, prompter, &window), window_(window) {
     actNewArticle = new QAction(QStringLiteral("Новая словарная статья..."), &window);
+    actNewArticle->setObjectName(QStringLiteral("actNewArticle"));
     actNewArticle->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     actNewArticle->setShortcutContext(Qt::WindowShortcut);
     connect(actNewArticle, &QAction::triggered, this, &TWordEditCommands::NewArticle);
