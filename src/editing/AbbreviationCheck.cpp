@@ -1,5 +1,6 @@
 #include "editing/AbbreviationCheck.h"
 
+#include "editing/EntryFieldInput.h"
 #include "ground/Alphabet.h"
 #include "ground/Cp1251Literal.h"
 #include "ground/FormatText.h"
@@ -23,21 +24,6 @@ void ReduceBlanks(std::string& text) {
 }
 
 }  // namespace
-
-std::optional<std::string> CheckWordChars(int lang, std::string& text, bool abbreviation, bool extra) {
-    static constexpr std::string_view kLatin = "acehkmoptxyu`i";
-    static constexpr std::string_view kCyrillic = "асенкмортхуи'і"_cp1251;
-    for (char& c : text)
-        if (const size_t at = kLatin.find(c); at != std::string_view::npos) c = kCyrillic[at];
-    CharSet allowed = LettersOf(lang).lower;
-    if (extra) allowed.Add(" ,-/:_");
-    if (abbreviation) allowed.Add('.');
-    for (char c : text)
-        if (!allowed.Contains(c))
-            return FormatText("В строке \"%s\" обнаружен\rсимвол \"%s\", не входящий в алфавит языка!"_cp1251,
-                              {text, std::string_view(&c, 1)});
-    return std::nullopt;
-}
 
 std::optional<std::string> CheckAbbreviationField(int lang, std::string& text, bool& noDelimiter) {
     std::optional<std::string> refused = CheckWordChars(lang, text, true, true);

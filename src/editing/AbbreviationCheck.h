@@ -5,13 +5,6 @@
 
 namespace kunimor {
 
-// The characters a dictionary word of lang may hold (Windows-1251): the
-// language's lower-case letters, with extra the blank and ",-/:_", with
-// abbreviation also ".". Latin look-alikes ("acehkmoptxyu`i") are first
-// replaced in text by their Cyrillic twins. Returns the message naming the
-// first character that is not allowed, or nullopt when all are.
-std::optional<std::string> CheckWordChars(int lang, std::string& text, bool abbreviation, bool extra);
-
 // Checks one field of an abbreviation pair before it is stored: the Belarusian
 // field first, then the Russian one, with the same noDelimiter flag (cleared
 // before the first), since at least one of the two must hold a character

@@ -95,27 +95,19 @@ std::string NormalizeEditText(int lang, std::string_view text) {
     return result;
 }
 
-bool CheckWordChars(int lang, std::string& text, bool abbreviation, bool extra, size_t& badAt) {
-    static const std::string_view latin = "acehkmoptxyu`i";
-    static const std::string_view cyrillic = "асенкмортхуи'і"_cp1251;
-    const CharSet& lower = LettersOf(lang).lower;
-    for (size_t i = 0; i < text.size(); ++i) {
-        const size_t look = latin.find(text[i]);
-        if (look != std::string_view::npos) text[i] = cyrillic[look];
-        const char c = text[i];
-        const bool allowed = lower.Contains(c) || (extra && std::string_view(" ,-/:_").find(c) != std::string_view::npos) ||
-                             (abbreviation && c == '.');
-        if (!allowed) {
-            badAt = i;
-            return false;
-        }
-    }
-    return true;
-}
-
-std::string WordCharsMessage(const std::string& text, size_t badAt) {
-    return FormatText("В строке \"%s\" обнаружен\rсимвол \"%s\", не входящий в алфавит языка!"_cp1251,
-                      {text, text.substr(badAt, 1)});
+std::optional<std::string> CheckWordChars(int lang, std::string& text, bool abbreviation, bool extra) {
+    static constexpr std::string_view kLatin = "acehkmoptxyu`i";
+    static constexpr std::string_view kCyrillic = "асенкмортхуи'і"_cp1251;
+    for (char& c : text)
+        if (const size_t at = kLatin.find(c); at != std::string_view::npos) c = kCyrillic[at];
+    CharSet allowed = LettersOf(lang).lower;
+    if (extra) allowed.Add(" ,-/:_");
+    if (abbreviation) allowed.Add('.');
+    for (char c : text)
+        if (!allowed.Contains(c))
+            return FormatText("В строке \"%s\" обнаружен\rсимвол \"%s\", не входящий в алфавит языка!"_cp1251,
+                              {text, std::string_view(&c, 1)});
+    return std::nullopt;
 }
 
 }  // namespace kunimor

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace kunimor {
@@ -38,13 +39,11 @@ std::pair<char, bool> MapTypedChar(int lang, char typed);
 // The text lower-cased and normalised as the dictionary stores it.
 std::string NormalizeEditText(int lang, std::string_view text);
 
-// Replaces the Latin look-alikes of text by Cyrillic letters and checks
-// every character: the language's lower-case letters, with extra also
-// " ,-/:_", with abbreviation also ".". False at the first other character,
-// whose position goes to badAt.
-bool CheckWordChars(int lang, std::string& text, bool abbreviation, bool extra, size_t& badAt);
-
-// The message CheckWordChars's refusal shows.
-std::string WordCharsMessage(const std::string& text, size_t badAt);
+// The characters a dictionary word of lang may hold: the language's
+// lower-case letters, with extra the blank and ",-/:_", with abbreviation
+// also ".". Latin look-alikes ("acehkmoptxyu`i") are first replaced in text
+// by their Cyrillic twins. Returns the message naming the first character
+// that is not allowed, or nullopt when all are.
+std::optional<std::string> CheckWordChars(int lang, std::string& text, bool abbreviation, bool extra);
 
 }  // namespace kunimor

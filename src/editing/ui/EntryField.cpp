@@ -58,9 +58,9 @@ void TEntryField::Normalize() {
 }
 
 bool CheckEntryText(TPrompter& prompter, QWidget* parent, int lang, std::string& text, bool abbreviation, bool extra) {
-    size_t badAt = 0;
-    if (CheckWordChars(lang, text, abbreviation, extra, badAt)) return true;
-    prompter.Ask(parent, QStringLiteral("Ошибка"), FromCp1251(WordCharsMessage(text, badAt)), TButtons::Ok,
+    const std::optional<std::string> refused = CheckWordChars(lang, text, abbreviation, extra);
+    if (!refused) return true;
+    prompter.Ask(parent, QStringLiteral("Ошибка"), FromCp1251(*refused), TButtons::Ok,
                  TIcon::Warning, TAnswer::Ok);
     return false;
 }
