@@ -172,12 +172,14 @@ bool IsIndeclAdj(TBelModule& module, const TWordEl* el) {
     return false;
 }
 
-bool AccDiffers(TBelModule& module, const TWordEl* el) {
+namespace {
+
+// Whether the first nominal noun reading of el has an accusative other than
+// its nominative in the singular or the plural.
+bool AccDiffersIn(TBelModule& module, const TWordEl* el, bool plural) {
     const TWordForm* noun = el->Readings;
     while (noun && !IsNominalNoun(*noun)) noun = noun->Next;
     if (!noun) return false;
-    const bool plural = noun->Form > 6;
-    if (!plural && noun->Gender != kMasculine) return false;
     int32_t wordNo = noun->WordNo;
     if (IsCollocNo(wordNo)) {
         module.LoadColloc(SourceLang, wordNo);
@@ -194,6 +196,19 @@ bool AccDiffers(TBelModule& module, const TWordEl* el) {
     if (!TryBuildForm(SourceLang, stem, forms, true, accusative, false, plural ? 10 : 4)) accusative.clear();
     return accusative != nominative;
 }
+
+}  // namespace
+
+bool AccDiffers(TBelModule& module, const TWordEl* el) {
+    const TWordForm* noun = el->Readings;
+    while (noun && !IsNominalNoun(*noun)) noun = noun->Next;
+    if (!noun) return false;
+    const bool plural = noun->Form > 6;
+    if (!plural && noun->Gender != kMasculine) return false;
+    return AccDiffersIn(module, el, plural);
+}
+
+bool IsAnimateNoun(TBelModule& module, const TWordEl* el) { return AccDiffersIn(module, el, true); }
 
 void AddAccTwins(TWordForm*& list) {
     for (TWordForm* f = list; f; f = f->Next) {

@@ -83,6 +83,11 @@ bool IsIndeclAdj(TBelModule& module, const TWordEl* el);
 // singular.
 bool AccDiffers(TBelModule& module, const TWordEl* el);
 
+// The noun of el's first nominal noun reading names a living being: its
+// plural accusative is not its plural nominative, whatever the reading's
+// own gender and number.
+bool IsAnimateNoun(TBelModule& module, const TWordEl* el);
+
 // After every adjective reading in the genitive masculine or plural, a copy
 // in the accusative that equals it, marked IsDerived (once: a reading that
 // already has its twin gets no second one).

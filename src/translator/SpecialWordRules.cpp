@@ -124,8 +124,8 @@ void TSpecialWords::ChooseByGovernedCase(TWordEl* el) {
     const int c = PhraseCase(el);
     if (c == 0 || !((r->PrepCases >> c) & 1)) return;
     // Towards a person each language says it its own way (да сяброў: к
-    // друзьям), so there the ranking stands.
-    if (IsPersonalPronoun(module_, el->Next) || AccDiffers(module_, el->Next)) return;
+    // друзьям, да сястры: к сестре), so there the ranking stands.
+    if (IsPersonalPronoun(module_, el->Next) || IsAnimateNoun(module_, el->Next)) return;
     const auto governs = [c](const TWordForm& t) { return ((t.PrepCases >> c) & 1) != 0; };
     bool any = false;
     for (const TWordForm* t = el->Trans; t && !any; t = t->Next) any = governs(*t);

@@ -23,9 +23,9 @@ protected:
         SetAlphabet(kRussian);
     }
 
-    std::string Translate(const std::string& utf8) {
-        m.SetDirection(kRussian);
-        SetAlphabet(kRussian);
+    std::string Translate(const std::string& utf8, int from = kRussian) {
+        m.SetDirection(from);
+        SetAlphabet(from);
         std::string output;
         unknown.clear();
         TTranslateCallbacks callbacks;
@@ -58,6 +58,23 @@ TEST_F(EditThenTranslate, AnAddedWordIsTranslatedInAnotherCaseAndADeletedOneIsUn
     m.DeleteWord(kBelarusian, bel, true);
     EXPECT_EQ(Translate("сватом"), "сватом");
     EXPECT_FALSE(unknown.empty());
+}
+
+// да with a genitive is до, except towards a person, where each language
+// says it its own way; a feminine noun shows it is a person only in its
+// plural accusative (сясцёр).
+TEST_F(EditThenTranslate, DaTowardsAFemininePersonKeepsItsRanking) {
+    int32_t sister[2];
+    for (const int lang : {kRussian, kBelarusian}) {
+        const char* forms = lang == kRussian ? "а;ы;е;у;ой;е;ы;@;ам;@;ами;ах" : "а;ы;е;у;ой;е;ы;@;ам;@;амі;ах";
+        const int16_t paradigm = m.FindOrAddParadigm(lang, W("сестр"), -1, 2, W(forms), kNoun);
+        sister[lang] = m.AddWord(lang, W(lang == kRussian ? "сестр" : "сястр"), -1, 0, paradigm);
+    }
+    m.SetDirection(kRussian);
+    m.SetLink(sister[kRussian], sister[kBelarusian],
+              NewLinkTag(m.DefaultLinkFlags(kBelarusian, sister[kRussian], sister[kBelarusian])));
+    EXPECT_EQ(Translate("да сястры", kBelarusian), "к сестре");
+    EXPECT_EQ(Translate("да хаты", kBelarusian), "до дома");
 }
 
 }  // namespace
