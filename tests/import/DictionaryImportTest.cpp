@@ -127,6 +127,15 @@ protected:
         return -1;
     }
 
+    // What stem seeking finds for surface (UTF-8): form * 2 + alternative,
+    // one entry a reading.
+    static std::vector<int> FormsFound(TBelModule& m, int lang, const char* surface) {
+        std::vector<int> found;
+        m.SetDirection(lang);
+        SeekWord(m, W(surface), [&](const TWordFormArgs& a) { found.push_back(a.Form * 2 + a.Alt); });
+        return found;
+    }
+
     TempDir dir;
     std::filesystem::path source;
     TImportOptions options;
@@ -158,12 +167,7 @@ TEST_F(DictionaryImportTest, RepairsTheKnownFaultsOfTheData) {
     EXPECT_EQ(report.Get("repaired", "Latin letters in a Belarusian word"), 1);
     TBelModule m;
     ASSERT_TRUE(m.OpenDictionary(options.OutDir.string() + "/"));
-    const auto forms = [&](int lang, const char* surface) {
-        std::vector<int> found;
-        m.SetDirection(lang);
-        SeekWord(m, W(surface), [&](const TWordFormArgs& a) { found.push_back(a.Form * 2 + a.Alt); });
-        return found;
-    };
+    const auto forms = [&](int lang, const char* surface) { return FormsFound(m, lang, surface); };
     EXPECT_EQ(forms(kRussian, "книгу"), std::vector<int>{4 * 2});                    // accusative only
     EXPECT_EQ(forms(kRussian, "книге"), (std::vector<int>{3 * 2, 6 * 2}));           // dative, prepositional
     EXPECT_EQ(forms(kRussian, "лесу"), std::vector<int>{6 * 2 + 1});                 // second locative
@@ -260,12 +264,7 @@ TEST_F(DictionaryImportTest, ParticiplesBecomeWordsLinkedAsTheirVerbs) {
     EXPECT_EQ(report.Get("failed", "Belarusian form not found back by stem seeking"), 0);
     TBelModule m;
     ASSERT_TRUE(m.OpenDictionary(options.OutDir.string() + "/"));
-    const auto forms = [&](int lang, const char* surface) {
-        std::vector<int> found;
-        m.SetDirection(lang);
-        SeekWord(m, W(surface), [&](const TWordFormArgs& a) { found.push_back(a.Form * 2 + a.Alt); });
-        return found;
-    };
+    const auto forms = [&](int lang, const char* surface) { return FormsFound(m, lang, surface); };
     struct Case {
         int Lang;
         const char* Form;

@@ -3,12 +3,10 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -17,6 +15,7 @@
 #include "app/Prompter.h"
 #include "dictionary/BelModule.h"
 #include "editing/BelEditModule.h"
+#include "editing/ui/DoneCancelButtons.h"
 #include "editing/EntryFieldInput.h"
 #include "editing/ui/EntryField.h"
 #include "editing/ui/WordEditors.h"
@@ -103,12 +102,7 @@ TfrmEdEtalon::TfrmEdEtalon(TWordEditors& editors, const TParadigmEdit& edit, boo
     cbOrfo = new QCheckBox(QStringLiteral("Орфография"), this);
     cbOrfo->setChecked(true);
     layout->addWidget(cbOrfo);
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("Готово"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(QStringLiteral("Отмена"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    layout->addWidget(buttons);
+    layout->addWidget(DoneCancelButtons(this));
     resize(560, 480);
     grdForms->setCurrentCell(0, kMainColumn);
     grdForms->setFocus();

@@ -2,13 +2,11 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -18,6 +16,7 @@
 #include "dictionary/StemSeeker.h"
 #include "dictionary/TagCodes.h"
 #include "editing/BelEditModule.h"
+#include "editing/ui/DoneCancelButtons.h"
 #include "editing/ui/EntryField.h"
 #include "editing/ui/WordEditors.h"
 #include "ground/Language.h"
@@ -43,15 +42,6 @@ int IndexOfDigit(const QString& typed, int count) {
     if (typed.size() != 1 || !typed[0].isDigit()) return -1;
     const int index = typed[0] == u'0' ? 9 : typed[0].unicode() - u'1';
     return index < count ? index : -1;
-}
-
-QDialogButtonBox* OkCancel(QDialog* dialog) {
-    auto* buttons = new QDialogButtonBox(dialog);
-    buttons->addButton(QStringLiteral("Готово"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(QStringLiteral("Отмена"), QDialogButtonBox::RejectRole);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
-    return buttons;
 }
 
 }  // namespace
@@ -81,7 +71,7 @@ TfrmNewTrans::TfrmNewTrans(TWordEditors& editors, int targetLang, const std::str
     autoU->setChecked(WatchShortU);
     connect(autoU, &QCheckBox::toggled, this, [](bool on) { WatchShortU = on; });
     layout->addWidget(autoU);
-    layout->addWidget(OkCancel(this));
+    layout->addWidget(DoneCancelButtons(this));
     connect(rgVariants, &QButtonGroup::idClicked, this,
             [this](int id) { edtWord->SetText(suggestions_[static_cast<size_t>(id)]); });
     if (!suggestions.empty()) {
@@ -172,7 +162,7 @@ bool SelectExistingTranslation(TWordEditors& editors, int targetLang, int kind, 
     }
     variants.button(0)->setChecked(true);
     layout->addWidget(group);
-    layout->addWidget(OkCancel(&dialog));
+    layout->addWidget(DoneCancelButtons(&dialog));
     if (dialog.exec() != QDialog::Accepted) return false;
     no = hits[static_cast<size_t>(std::max(0, variants.checkedId()))];
     return true;

@@ -2,17 +2,16 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
 #include "app/PaneText.h"
 #include "app/Prompter.h"
 #include "app/Settings.h"
+#include "editing/ui/DoneCancelButtons.h"
 #include "editing/ui/EntryField.h"
 #include "editing/ui/WordEditors.h"
 #include "ground/Language.h"
@@ -74,12 +73,7 @@ TfrmWordKind::TfrmWordKind(TWordEditors& editors, int lang, bool abbreviationAll
     autoU->setChecked(WatchShortU);
     connect(autoU, &QCheckBox::toggled, this, [](bool on) { WatchShortU = on; });
     layout->addWidget(autoU);
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("Готово"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(QStringLiteral("Отмена"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    layout->addWidget(buttons);
+    layout->addWidget(DoneCancelButtons(this));
 
     std::string shown = text;
     int kind = 0;
